@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "app/control.h"
+
+namespace quillet {
+
+// How the window looks, as data, so that every window binding lays it out from one source.
+// Places and sizes are in twips: 1/1440 inch, so 15 twips make one pixel at 96 dots per inch.
+
+enum class ControlKind { CommandButton, OptionButton, TextBox, ScrollBar, Label };
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct Rgb {
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
+};
+
+struct ControlLayout {
+  Control control;
+  std::string_view name;  // the control's name, as the program knows it ("Text8")
+  ControlKind kind;
+  TwipsRect place;
+  std::string_view caption;  // of buttons and labels; text boxes start with their FormState text
+  int tab_index;             // focus goes in increasing order; labels never take it
+  bool password_font;        // PasswordFont instead of the window's default font
+  std::optional<Rgb> background;     // the platform's colour where not given
+  std::string_view accessible_name;  // what a screen reader says for the control
+};
+
+struct FontLayout {
+  std::string_view face;
+  int points;
+  int weight;  // 400 is normal
+};
+
+struct WindowLayout {
+  std::string_view caption;
+  int design_client_width;
+  int design_client_height;
+  // The start-up size shows only the button, the option buttons and the two adjustable rows.
+  int start_outer_width;
+  int start_outer_height;
+  // The frame of the usual caption bar and borders. Where the window manager decides the frame,
+  // the client area is sized to the start-up size less this frame.
+  int frame_width;
+  int frame_height;
+};
+
+// The font of the three password boxes, in Japanese (Shift-JIS) writing.
+extern const FontLayout PasswordFont;
+extern const WindowLayout Form1Layout;
+
+// Every control, ordered from the top of the window to the bottom.
+std::span<const ControlLayout> ControlTable();
+
+const ControlLayout& LayoutOf(Control control);
+
+}  // namespace quillet

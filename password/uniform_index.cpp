@@ -1,0 +1,21 @@
+#include "password/uniform_index.h"
+
+namespace quillet {
+
+std::optional<std::uint32_t> UniformIndex(RandomSource& source, std::uint32_t n) {
+  // Taking a draw modulo n favours the low positions unless n divides 2^32. Draws at or above the
+  // largest multiple of n are thrown back, so that every position covers the same count of draws.
+  constexpr std::uint64_t kDraws = std::uint64_t{1} << 32U;
+  const std::uint64_t accepted = kDraws - kDraws % n;
+  while (true) {
+    const auto draw = source.Next32();
+    if (!draw) {
+      return std::nullopt;
+    }
+    if (*draw < accepted) {
+      return static_cast<std::uint32_t>(*draw % n);
+    }
+  }
+}
+
+}  // namespace quillet

@@ -1,0 +1,82 @@
+#include "app/form.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_listener.h"
+#include "support/scripted_random.h"
+
+namespace quillet {
+namespace {
+
+using testing::RecordingListener;
+using testing::ScriptedRandom;
+using Trace = std::vector<std::string>;
+
+TEST(Form1, StartsWithTheDesignValues) {
+  ScriptedRandom random;
+  Form1 form(random);
+  RecordingListener listener;
+  form.SetListener(&listener);
+  form.Load();
+
+  FormState expected;
+  expected.HScroll1 = 10;
+  expected.HScroll2 = 20;
+  EXPECT_EQ(form.State(), expected);
+  EXPECT_EQ(form.Text(Control::Text1), "");
+  EXPECT_TRUE(form.Selected(Control::Option2));
+  EXPECT_EQ(form.Text(Control::Text6), "0");
+  // Loading moves each scroll bar to its box's length and writes the same text back: nothing
+  // is drawn, since no password is shown yet.
+  EXPECT_EQ(listener.changes, (Trace{"HScroll1", "HScroll2"}));
+  EXPECT_EQ(random.Drawn(), 0U);
+}
+
+TEST(Form1, KeepsExactlyOneOptionSelected) {
+  ScriptedRandom random;
+  Form1 form(random);
+  RecordingListener listener;
+  form.SetListener(&listener);
+
+  form.Select(Control::Option2);
+  EXPECT_TRUE(listener.changes.empty());
+
+  form.Select(Control::Option1);
+  EXPECT_TRUE(form.Selected(Control::Option1));
+  EXPECT_FALSE(form.Selected(Control::Option2));
+  EXPECT_EQ(listener.changes, (Trace{"Option2", "Option1"}));
+
+  form.Select(Control::Option2);
+  EXPECT_FALSE(form.Selected(Control::Option1));
+  EXPECT_TRUE(form.Selected(Control::Option2));
+}
+
+TEST(Form1, RaisesAChangeOnlyForANewValue) {
+  ScriptedRandom random;
+  Form1 form(random);
+  RecordingListener listener;
+  form.SetListener(&listener);
+
+  form.SetText(Control::Text1, "");
+  form.SetValue(Control::HScroll1, 1);
+  form.SetValue(Control::HScroll1, -100);
+  EXPECT_TRUE(listener.changes.empty());
+
+  form.SetText(Control::Text1, "x");
+  form.SetValue(Control::HScroll2, 1000);
+  EXPECT_EQ(listener.changes, (Trace{"Text1", "HScroll2", "Text11"}));
+  EXPECT_EQ(form.Value(Control::HScroll2), 50);
+}
+
+TEST(Form1, ClicksElsewhereThanTheButtonDoNothing) {
+  ScriptedRandom random;
+  Form1 form(random);
+  form.Load();
+  const FormState before = form.State();
+  form.Click(Control::Option1);
+  form.Click(Control::Label1);
+  EXPECT_EQ(form.State(), before);
+}
+
+}  // namespace
+}  // namespace quillet

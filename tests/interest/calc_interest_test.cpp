@@ -1,0 +1,135 @@
+#include "interest/calc_interest.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "support/recording_listener.h"
+#include "support/scripted_random.h"
+
+namespace quillet {
+namespace {
+
+using testing::ScriptedRandom;
+
+class Calculator : public ::testing::Test {
+ protected:
+  Calculator() { form.Load(); }
+
+  // Types a text into a box one character at a time, as a user would.
+  void Type(Control box, const std::string& text) {
+    for (std::size_t end = 1; end <= text.size(); ++end) {
+      form.SetText(box, form.Text(box) + text.substr(end - 1, 1));
+    }
+  }
+
+  void Enter(const std::string& amount, const std::string& years, const std::string& months,
+             const std::string& rate) {
+    form.SetText(Control::Text2, amount);
+    form.SetText(Control::Text3, years);
+    form.SetText(Control::Text4, months);
+    form.SetText(Control::Text5, rate);
+  }
+
+  ScriptedRandom random;
+  Form1 form{random};
+};
+
+struct InterestCase {
+  std::string amount, years, months, rate;
+  std::string before_tax, after_tax;
+};
+
+TEST_F(Calculator, GivesTheInterestInWholeYen) {
+  const InterestCase cases[] = {
+      {"100", "1", "0", "0.02", "200", "160"},
+      {"1", "0", "3", "1", "25", "20"},  // an exact odd yen stays as it is
+      {"12345", "10", "0", "5", "61,725,000", "49,380,000"},
+      {"100", "1", "0", "0.1", "1,000", "800"},
+      {"300", "3", "0", "0.25", "22,500", "18,000"},
+      {"1", "0", "1", "1", "8", "6"},   // 8.33333333333333 and 6.4 lose their fractions
+      {"100", "", "0", "1", "0", "0"},  // no years: no months
+      {"100", "1", "0", "-1", "-10,000", "-8,000"},
+      {"1", "0", "1", "-1", "-9", "-8"},  // -8.33… and -7.2 go down to the whole yen below
+      {"1,000", "１", "0", "1", "100,000", "80,000"},
+      {"1E10", "1000", "0", "10", "10,000,000,000,000,000", "8,000,000,000,000,000"},
+      {"123456789", "99", "11", "9.99", "12,323,055,443,415", "9,858,444,354,732"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.amount + " / " + c.years + " / " + c.months + " / " + c.rate);
+    Enter(c.amount, c.years, c.months, c.rate);
+    EXPECT_EQ(form.Text(Control::Text6), c.before_tax);
+    EXPECT_EQ(form.Text(Control::Text7), c.after_tax);
+  }
+}
+
+TEST_F(Calculator, RecalculatesOnEveryKeystroke) {
+  struct Keystroke {
+    Control box;
+    std::string text;
+    std::string before_tax, after_tax;
+  };
+  const Keystroke keystrokes[] = {
+      {Control::Text2, "1", "0", "0"},  // no rate yet: the step fails, "0" stays "0"
+      {Control::Text2, "", "0", "0"},   // and deleting it again changes nothing
+      {Control::Text2, "1", "0", "0"},
+      {Control::Text2, "10", "0", "0"},
+      {Control::Text2, "100", "0", "0"},
+      {Control::Text5, "1", "0", "0"},  // no years: no months, so no interest
+      {Control::Text3, "1", "10,000", "8,000"},
+      {Control::Text4, "", "0", "0"},  // months that do not read leave the period without months
+      {Control::Text4, "6", "15,000", "12,000"},
+      {Control::Text5, "1.", "15,000", "12,000"},
+      {Control::Text5, "1.2", "18,000", "14,400"},
+      {Control::Text2, "10", "1,800", "1,440"},
+      {Control::Text2, "1", "180", "144"},
+      {Control::Text2, "", "180", "144"},  // no amount: the shown sums are read again and stay
+      {Control::Text2, "x", "180", "144"},
+  };
+  for (const auto& [box, text, before_tax, after_tax] : keystrokes) {
+    form.SetText(box, text);
+    SCOPED_TRACE("after typing '" + text + "'");
+    EXPECT_EQ(form.Text(Control::Text6), before_tax);
+    EXPECT_EQ(form.Text(Control::Text7), after_tax);
+  }
+}
+
+TEST_F(Calculator, ASumShownStaysWhenTheAmountGoesMissing) {
+  Enter("", "1", "0", "1");
+  form.SetText(Control::Text6, "1,235");
+  form.SetText(Control::Text3, "2");
+  EXPECT_EQ(form.Text(Control::Text6), "1,235");
+  EXPECT_EQ(form.Text(Control::Text7), "988");
+}
+
+TEST_F(Calculator, AnOverflowingStepLeavesItsBoxAsItWas) {
+  Enter("12", "1", "0", "1");
+  ASSERT_EQ(form.Text(Control::Text6), "1,200");
+  form.SetText(Control::Text5, "");
+  form.SetText(Control::Text2, "1E300");
+  form.SetText(Control::Text5, "1E300");
+  EXPECT_EQ(form.Text(Control::Text6), "1,200");
+  EXPECT_EQ(form.Text(Control::Text7), "960");
+
+  // A period whose months overflow has none, so the interest is zero.
+  Enter("1", "1E308", "1E308", "1");
+  EXPECT_EQ(form.Text(Control::Text6), "0");
+}
+
+TEST_F(Calculator, WhatTheUserTypesIntoAnOutputIsWorkedOnByTheNextRecalculation) {
+  form.SetText(Control::Text6, "abc");
+  form.SetText(Control::Text7, "12.9");
+  Type(Control::Text2, "5");  // no rate: Text6 cannot be computed nor read
+  EXPECT_EQ(form.Text(Control::Text6), "abc");
+  EXPECT_EQ(form.Text(Control::Text7), "12");
+}
+
+TEST_F(Calculator, NothingRunsAtStartUp) {
+  EXPECT_EQ(form.Text(Control::Text6), "0");
+  EXPECT_EQ(form.Text(Control::Text7), "0");
+}
+
+}  // namespace
+}  // namespace quillet
