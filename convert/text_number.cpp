@@ -154,25 +154,33 @@ std::string DoubleToText(double x) {
     return "0";
   }
   const DecimalDigits decimal = ToDecimalDigits(x);
-  const int digit_count = static_cast<int>(decimal.digits.size());
+  const std::string& digits = decimal.digits;
+  const int exponent = decimal.exponent;
   std::string text = decimal.negative ? "-" : "";
-  if (decimal.exponent >= kSignificantDigits || decimal.exponent < -5) {
-    text += decimal.digits.front();
-    if (digit_count > 1) {
-      text += '.' + decimal.digits.substr(1);
+  if (exponent >= kSignificantDigits || exponent < -5) {
+    text.push_back(digits.front());
+    if (digits.size() > 1) {
+      text.push_back('.');
+      text.append(digits, 1);
     }
-    const int size = std::abs(decimal.exponent);
-    text += decimal.exponent < 0 ? "E-" : "E+";
-    text += (size < 10 ? "0" : "") + std::to_string(size);
-  } else if (decimal.exponent < 0) {
-    text +=
-        "0." + std::string(static_cast<std::size_t>(-decimal.exponent - 1), '0') + decimal.digits;
-  } else if (digit_count <= decimal.exponent + 1) {
-    text += decimal.digits +
-            std::string(static_cast<std::size_t>(decimal.exponent + 1 - digit_count), '0');
+    text.append(exponent < 0 ? "E-" : "E+");
+    if (std::abs(exponent) < 10) {
+      text.push_back('0');
+    }
+    text.append(std::to_string(std::abs(exponent)));
+  } else if (exponent < 0) {
+    text.append("0.");
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text.append(digits);
   } else {
-    const auto point = static_cast<std::size_t>(decimal.exponent + 1);
-    text += decimal.digits.substr(0, point) + '.' + decimal.digits.substr(point);
+    const auto whole_digits = static_cast<std::size_t>(exponent) + 1;
+    text.append(digits, 0, whole_digits);
+    if (digits.size() > whole_digits) {
+      text.push_back('.');
+      text.append(digits, whole_digits);
+    } else {
+      text.append(whole_digits - digits.size(), '0');
+    }
   }
   return text;
 }

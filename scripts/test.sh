@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds every target and runs every test.
+# Installs what is missing, then builds every target and runs every test, with and without
+# optimisation (the optimiser finds warnings of its own).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake --preset debug
-cmake --build --preset debug
-ctest --preset debug
+for preset in debug release; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
