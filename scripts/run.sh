@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quillet and opens its window. Without a display, it opens the
+# window on a virtual X server instead and saves a picture of it to quillet-window.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target quillet
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec build/release/ui/qt/quillet
+fi
+echo "No display here: opening the window on a virtual X server."
+scripts/screenshot.sh quillet-window.png

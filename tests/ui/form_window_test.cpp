@@ -1,0 +1,304 @@
+#include "ui/qt/form_window.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+#include "password/character_sets.h"
+#include "support/scripted_random.h"
+
+namespace quillet::qt {
+namespace {
+
+bool OnlyFrom(const QString& text, std::string_view characters) {
+  return text.toStdString().find_first_not_of(characters) == std::string::npos;
+}
+
+// QTest::keyClicks asserts on text outside ASCII; an input method delivers such text as
+// key events without a key code.
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
+
+}  // namespace
+
+class FormWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  SystemRandom random_;
+  std::unique_ptr<Form1> form_;
+  std::unique_ptr<FormWindow> window_;
+
+  template <typename Widget>
+  Widget* Find(const char* name) const {
+    auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+      qFatal("no widget %s", name);
+    }
+    return widget;
+  }
+  QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
+  QScrollBar* Bar(const char* name) const { return Find<QScrollBar>(name); }
+  QRadioButton* Option(const char* name) const { return Find<QRadioButton>(name); }
+
+  void ClickGenerate() { QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton); }
+
+  void ClickRightArrow(QScrollBar* bar) {
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(bar->width() - 3, bar->height() / 2));
+  }
+
+  void Open(RandomSource& random) {
+    form_ = std::make_unique<Form1>(random);
+    window_ = std::make_unique<FormWindow>(*form_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+ private slots:
+  void init() { Open(random_); }
+
+  void cleanup() {
+    window_.reset();
+    form_.reset();
+  }
+
+  void startsWithTheDesignValues() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Quillet"));
+    QCOMPARE(Edit("Text8")->text(), QStringLiteral("10"));
+    QCOMPARE(Bar("HScroll1")->value(), 10);
+    QCOMPARE(Edit("Text11")->text(), QStringLiteral("20"));
+    QCOMPARE(Bar("HScroll2")->value(), 20);
+    for (const char* name : {"Text1", "Text9", "Text10", "Text2", "Text3", "Text5"}) {
+      QVERIFY2(Edit(name)->text().isEmpty(), name);
+    }
+    QCOMPARE(Edit("Text4")->text(), QStringLiteral("0"));
+    QCOMPARE(Edit("Text6")->text(), QStringLiteral("0"));
+    QCOMPARE(Edit("Text7")->text(), QStringLiteral("0"));
+    QVERIFY(Option("Option2")->isChecked());
+    QVERIFY(!Option("Option1")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>("Command1"));
+  }
+
+  void startUpSizeShowsOnlyTheGeneratorsTopRows() {
+    const QRect client = window_->rect();
+    for (const char* name : {"Command1", "Option1", "Option2", "Text8", "HScroll1", "Label13",
+                             "Text9", "Text11", "HScroll2", "Label14", "Text10"}) {
+      QVERIFY2(client.contains(Find<QWidget>(name)->geometry()), name);
+    }
+    for (const char* name : {"Label1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+                             "Text7", "Label2", "Label10", "Label12", "Label11"}) {
+      QVERIFY2(!client.intersects(Find<QWidget>(name)->geometry()), name);
+    }
+  }
+
+  void looksAsDesigned() {
+    const QColor pink(255, 192, 255);
+    QCOMPARE(Edit("Text6")->palette().color(QPalette::Base), pink);
+    QCOMPARE(Edit("Text7")->palette().color(QPalette::Base), pink);
+    QVERIFY(Edit("Text5")->palette().color(QPalette::Base) != pink);
+
+    // The password boxes need a face with Japanese glyphs; the labels rely on the system's
+    // fallback to one.
+    QVERIFY(!QFontDatabase::families(QFontDatabase::Japanese).isEmpty());
+    for (const char* name : {"Text1", "Text9", "Text10"}) {
+      const QFont font = Edit(name)->font();
+      QCOMPARE(font.pointSize(), 12);
+      QCOMPARE(font.weight(), QFont::Normal);
+      QVERIFY2(QFontDatabase::families(QFontDatabase::Japanese).contains(QFontInfo(font).family()),
+               qPrintable(QFontInfo(font).family()));
+    }
+    QCOMPARE(Edit("Text8")->font(), QApplication::font());
+    QCOMPARE(Find<QLabel>("Label13")->text(), QStringLiteral("桁"));
+
+    // Each scroll bar is drawn above the label it overlaps.
+    const QObjectList children = window_->children();
+    QVERIFY(children.indexOf(Bar("HScroll1")) > children.indexOf(Find<QLabel>("Label13")));
+    QVERIFY(children.indexOf(Bar("HScroll2")) > children.indexOf(Find<QLabel>("Label14")));
+  }
+
+  void everyControlHasANameToSpeak() {
+    QCOMPARE(Edit("Text2")->accessibleName(), QStringLiteral("預け入れ金額(万円)"));
+    QStringList names;
+    for (QWidget* widget : window_->findChildren<QWidget*>()) {
+      if (qobject_cast<QLabel*>(widget) == nullptr && widget->focusPolicy() != Qt::NoFocus &&
+          widget->parent() == window_.get()) {
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        names << widget->accessibleName();
+      }
+    }
+    QCOMPARE(names.size(), 16);
+    names.removeDuplicates();
+    QCOMPARE(names.size(), 16);
+  }
+
+  void theButtonDrawsThreePasswordsFromTheChosenSet() {
+    ClickGenerate();
+    QCOMPARE(Edit("Text1")->text().size(), 30);
+    QCOMPARE(Edit("Text9")->text().size(), 10);
+    QCOMPARE(Edit("Text10")->text().size(), 20);
+    QVERIFY(OnlyFrom(Edit("Text1")->text() + Edit("Text9")->text(), AlnumChars));
+
+    const QString shown = Edit("Text1")->text();
+    QTest::mouseClick(Option("Option1"), Qt::LeftButton);
+    QVERIFY(Option("Option1")->isChecked());
+    QCOMPARE(Edit("Text1")->text(), shown);
+
+    ClickGenerate();
+    QVERIFY(Edit("Text1")->text() != shown);
+    QVERIFY(OnlyFrom(Edit("Text1")->text() + Edit("Text9")->text() + Edit("Text10")->text(),
+                     HexDigits));
+  }
+
+  void aLengthIsTypedKeyByKey() {
+    QLineEdit* length = Edit("Text8");
+    length->setFocus();
+    length->selectAll();
+    QTest::keyClick(length, Qt::Key_1);
+    QCOMPARE(Bar("HScroll1")->value(), 1);
+    QTest::keyClick(length, Qt::Key_2);
+    QCOMPARE(length->text(), QStringLiteral("12"));
+    QCOMPARE(length->cursorPosition(), 2);
+    QCOMPARE(Bar("HScroll1")->value(), 12);
+    QVERIFY(Edit("Text9")->text().isEmpty());
+
+    ClickGenerate();
+    length->setFocus();
+    length->selectAll();
+    QTest::keyClicks(length, "7");
+    QCOMPARE(Bar("HScroll1")->value(), 7);
+    QCOMPARE(Edit("Text9")->text().size(), 7);
+
+    // A text no scroll bar can show stays as typed and leaves the bar where it is.
+    QTest::keyClick(length, Qt::Key_0);
+    QCOMPARE(length->text(), QStringLiteral("70"));
+    QCOMPARE(Bar("HScroll1")->value(), 7);
+
+    // Full-width digits from an input method read like ASCII ones.
+    length->selectAll();
+    TypeText(length, QStringLiteral("１５"));
+    QCOMPARE(Bar("HScroll1")->value(), 15);
+    QCOMPARE(Edit("Text9")->text().size(), 15);
+  }
+
+  void aScrollBarRegeneratesOnlyWhenItsRowShowsAPassword() {
+    QScrollBar* bar = Bar("HScroll1");
+    ClickRightArrow(bar);
+    QCOMPARE(Edit("Text8")->text(), QStringLiteral("11"));
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(Edit("Text8")->text(), QStringLiteral("12"));
+    QVERIFY(Edit("Text9")->text().isEmpty());
+
+    ClickGenerate();
+    const QString before = Edit("Text1")->text();
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(Edit("Text8")->text(), QStringLiteral("11"));
+    QCOMPARE(Edit("Text9")->text().size(), 11);
+    QVERIFY(Edit("Text1")->text() != before);
+
+    // The other row regenerates all three as well.
+    ClickRightArrow(Bar("HScroll2"));
+    QCOMPARE(Edit("Text11")->text(), QStringLiteral("21"));
+    QCOMPARE(Edit("Text10")->text().size(), 21);
+
+    // At the end of the range nothing moves and nothing is drawn.
+    bar->setValue(50);
+    const QString at_end = Edit("Text1")->text();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(Edit("Text8")->text(), QStringLiteral("50"));
+    QCOMPARE(Edit("Text1")->text(), at_end);
+  }
+
+  void theCalculatorFollowsEveryKey() {
+    struct Key {
+      const char* box;
+      QString text;
+      QString before_tax, after_tax;
+    };
+    const Key keys[] = {
+        {"Text2", "1", "0", "0"},       {"Text2", "0", "0", "0"},  {"Text2", "0", "0", "0"},
+        {"Text3", "1", "0", "0"},       {"Text5", "0", "0", "0"},  {"Text5", ".", "0", "0"},
+        {"Text5", "1", "1,000", "800"}, {"Text4", "\b", "0", "0"}, {"Text4", "6", "1,500", "1,200"},
+    };
+    for (const Key& key : keys) {
+      QLineEdit* box = Edit(key.box);
+      box->setFocus();
+      if (key.text == "\b") {
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Backspace);
+      } else {
+        QTest::keyClicks(box, key.text);
+      }
+      QCOMPARE(Edit("Text6")->text(), key.before_tax);
+      QCOMPARE(Edit("Text7")->text(), key.after_tax);
+    }
+    Edit("Text2")->clear();
+    Edit("Text2")->setFocus();
+    TypeText(Edit("Text2"), QStringLiteral("２００"));
+    QCOMPARE(Edit("Text6")->text(), QStringLiteral("3,000"));
+  }
+
+  void tabVisitsEveryControlInTheDesignedOrder() {
+    const QStringList cycle = {"Command1", "Text1",  "Option2",  "Text2",    "Text3", "Text4",
+                               "Text5",    "Text6",  "Text7",    "HScroll1", "Text8", "Text9",
+                               "Text10",   "Text11", "HScroll2", "Command1"};
+    // Each list starts and ends on Command1: one lap of the cycle.
+    const auto lap = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+      QStringList visited{QApplication::focusWidget()->objectName()};
+      for (qsizetype i = 1; i < cycle.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        visited << QApplication::focusWidget()->objectName();
+      }
+      return visited;
+    };
+    QCOMPARE(lap(Qt::Key_Tab, Qt::NoModifier), cycle);
+    QStringList backward = lap(Qt::Key_Backtab, Qt::ShiftModifier);
+    std::reverse(backward.begin(), backward.end());
+    QCOMPARE(backward, cycle);
+  }
+
+  void theOptionButtonsAreOneStopOnTheSelectedOne() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Option("Option2"));
+    QTest::keyClick(Option("Option2"), Qt::Key_Down);
+    QVERIFY(Option("Option1")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), Option("Option1"));
+    QTest::keyClick(Option("Option1"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), Option("Option1"));
+  }
+
+  void aFailingRandomSourceIsShownAndChangesNothing() {
+    cleanup();
+    testing::ScriptedRandom broken;
+    Open(broken);
+    ClickGenerate();
+    auto* message = window_->findChild<QMessageBox*>();
+    QVERIFY(message != nullptr);
+    QVERIFY(message->isVisible());
+    QVERIFY(Edit("Text1")->text().isEmpty());
+    QVERIFY(Edit("Text9")->text().isEmpty());
+    message->close();
+  }
+};
+
+}  // namespace quillet::qt
+
+QTEST_MAIN(quillet::qt::FormWindowTest)
+#include "form_window_test.moc"

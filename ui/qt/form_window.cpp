@@ -1,0 +1,112 @@
+#include "ui/qt/form_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <vector>
+
+#include "app/control_table.h"
+#include "ui/qt/widget_factory.h"
+
+namespace quillet::qt {
+
+FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+  setWindowTitle(QString::fromUtf8(Form1Layout.caption.data(),
+                                   static_cast<qsizetype>(Form1Layout.caption.size())));
+  for (const ControlLayout& layout : ControlTable()) {
+    QWidget* widget = CreateWidget(layout, this);
+    widgets_[layout.control] = widget;
+    if (layout.kind == ControlKind::Label) {
+      widget->lower();  // a scroll bar overlaps the right of its label and is drawn above it
+    } else {
+      ShowValue(layout.control);
+      ConnectUserActions(layout.control, widget);
+    }
+  }
+  SetTabOrder();
+
+  // Window managers add frames of their own, and a bare X server none: setting the client area
+  // to the start-up size less the usual frame shows the same controls everywhere.
+  resize(TwipsToPixels(Form1Layout.start_outer_width - Form1Layout.frame_width),
+         TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height));
+
+  form_.SetListener(this);
+  form_.Load();
+  widgets_.at(Control::Command1)->setFocus();
+}
+
+FormWindow::~FormWindow() {
+  form_.SetListener(nullptr);
+}
+
+void FormWindow::ConnectUserActions(Control control, QWidget* widget) {
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    connect(button, &QPushButton::clicked, this, [this, control] { form_.Click(control); });
+  } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+    connect(option, &QRadioButton::toggled, this, [this, control](bool checked) {
+      if (checked) {
+        form_.Select(control);
+      }
+    });
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    // textEdited comes only from the user; the form's own writes come back through ShowValue.
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, control](const QString& text) { form_.SetText(control, text.toStdString()); });
+  } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, control](int value) { form_.SetValue(control, value); });
+  }
+}
+
+void FormWindow::SetTabOrder() {
+  std::vector<const ControlLayout*> focusable;
+  for (const ControlLayout& layout : ControlTable()) {
+    if (layout.kind != ControlKind::Label) {
+      focusable.push_back(&layout);
+    }
+  }
+  std::sort(focusable.begin(), focusable.end(), [](const ControlLayout* a, const ControlLayout* b) {
+    return a->tab_index < b->tab_index;
+  });
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    setTabOrder(widgets_.at(focusable[i - 1]->control), widgets_.at(focusable[i]->control));
+  }
+}
+
+void FormWindow::ShowValue(Control control) {
+  QWidget* widget = widgets_.at(control);
+  if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+    const bool selected = form_.Selected(control);
+    option->setChecked(selected);
+    // The option buttons are one tab stop, on the selected one; arrow keys move within them.
+    option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    // Writing the text a box already shows would move its caret to the end and drop its
+    // selection and undo history, in the middle of the user's typing.
+    const QString text = QString::fromStdString(form_.Text(control));
+    if (edit->text() != text) {
+      edit->setText(text);
+    }
+  } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+    bar->setValue(form_.Value(control));
+  }
+}
+
+void FormWindow::ControlChanged(Control control) {
+  ShowValue(control);
+}
+
+void FormWindow::RandomSourceFailed() {
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, windowTitle(),
+                      QStringLiteral("乱数を取得できなかったため、パスワードを作れませんでした。"),
+                      QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+}  // namespace quillet::qt

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+
+#include "app/form.h"
+
+namespace quillet::qt {
+
+// The window Form1 in Qt: one widget per control of the control table. It hands what the user
+// does to the form and shows every value the form changes; the rules all live in the form.
+class FormWindow final : public QWidget, private FormListener {
+  Q_OBJECT
+
+ public:
+  // Builds the controls with their design values, takes the start-up size and delivers the load
+  // event, so that the window is ready to be shown.
+  explicit FormWindow(Form1& form, QWidget* parent = nullptr);
+  ~FormWindow() override;
+
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+ private:
+  void ControlChanged(Control control) override;
+  void RandomSourceFailed() override;
+
+  void ConnectUserActions(Control control, QWidget* widget);
+  void SetTabOrder();
+  void ShowValue(Control control);
+
+  Form1& form_;
+  std::map<Control, QWidget*> widgets_;
+};
+
+}  // namespace quillet::qt

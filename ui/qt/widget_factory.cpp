@@ -1,0 +1,88 @@
+#include "ui/qt/widget_factory.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QString>
+#include <QStringList>
+#include <cmath>
+
+#include "app/form_state.h"
+
+namespace quillet::qt {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* CreateScrollBar(QWidget* parent) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  // The range comes before any connection: setting it moves the value and emits a change.
+  bar->setRange(kScrollMinimum, kScrollMaximum);
+  bar->setSingleStep(kScrollStep);
+  bar->setPageStep(kScrollStep);
+  // A dragged thumb changes the value once, on release.
+  bar->setTracking(false);
+  // QScrollBar inverts its keys by default, which makes the Right key decrease the value.
+  bar->setInvertedControls(false);
+  bar->setFocusPolicy(Qt::StrongFocus);
+  return bar;
+}
+
+QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent) {
+  switch (layout.kind) {
+    case ControlKind::CommandButton:
+      return new QPushButton(ToQString(layout.caption), parent);
+    case ControlKind::OptionButton:
+      return new QRadioButton(ToQString(layout.caption), parent);
+    case ControlKind::TextBox:
+      return new QLineEdit(parent);
+    case ControlKind::ScrollBar:
+      return CreateScrollBar(parent);
+    case ControlKind::Label:
+      return new QLabel(ToQString(layout.caption), parent);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QFont PasswordQFont() {
+  QFont font;
+  font.setFamilies({ToQString(PasswordFont.face), QStringLiteral("IPAPGothic"),
+                    QStringLiteral("VL PGothic"), QStringLiteral("Noto Sans CJK JP")});
+  font.setPointSize(PasswordFont.points);
+  font.setWeight(static_cast<QFont::Weight>(PasswordFont.weight));
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent) {
+  QWidget* widget = CreateBareWidget(layout, parent);
+  widget->setObjectName(ToQString(layout.name));
+  widget->setGeometry(TwipsToPixels(layout.place.left), TwipsToPixels(layout.place.top),
+                      TwipsToPixels(layout.place.width), TwipsToPixels(layout.place.height));
+  if (!layout.accessible_name.empty()) {
+    widget->setAccessibleName(ToQString(layout.accessible_name));
+  }
+  if (layout.password_font) {
+    widget->setFont(PasswordQFont());
+  }
+  if (layout.background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, QColor(layout.background->red, layout.background->green,
+                                            layout.background->blue));
+    widget->setPalette(palette);
+  }
+  return widget;
+}
+
+}  // namespace quillet::qt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+#include "app/control_table.h"
+
+namespace quillet::qt {
+
+// Twips to device-independent pixels: 15 twips make one pixel at 96 dots per inch, and Qt's
+// high-DPI scaling takes it from there.
+int TwipsToPixels(int twips);
+
+// The font of the password boxes, with fallbacks that exist where its face does not: fontconfig
+// knows no alias for it, and without the list Qt could pick a face without Japanese glyphs.
+QFont PasswordQFont();
+
+// A widget of the control's kind, placed, captioned, named, coloured and described as the
+// control table says. Values and focus order are the window's business.
+QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent);
+
+}  // namespace quillet::qt
