@@ -2,12 +2,11 @@
 # Installs the Debian 12 packages that building, running and testing Quillet need, where missing.
 set -euo pipefail
 
+# One line a purpose.
 packages=(
-  cmake make g++ pkg-config
-  googletest libgtest-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  xvfb xauth x11-utils imagemagick
-  fonts-ipafont-gothic
+  cmake make g++ pkg-config googletest libgtest-dev  # the core and its tests
+  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic  # the Qt window
+  xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
 )
 
 missing=()
