@@ -58,6 +58,10 @@ struct WindowLayout {
   int frame_height;
 };
 
+// What the window tells the user when the system's random source fails.
+inline constexpr std::string_view RandomSourceFailedMessage =
+    "乱数を取得できなかったため、パスワードを作れませんでした。";
+
 // The font of the three password boxes, in Japanese (Shift-JIS) writing.
 extern const FontLayout PasswordFont;
 extern const WindowLayout Form1Layout;

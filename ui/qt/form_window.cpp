@@ -15,8 +15,7 @@
 namespace quillet::qt {
 
 FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
-  setWindowTitle(QString::fromUtf8(Form1Layout.caption.data(),
-                                   static_cast<qsizetype>(Form1Layout.caption.size())));
+  setWindowTitle(ToQString(Form1Layout.caption));
   for (const ControlLayout& layout : ControlTable()) {
     QWidget* widget = CreateWidget(layout, this);
     widgets_[layout.control] = widget;
@@ -101,10 +100,8 @@ void FormWindow::ControlChanged(Control control) {
 }
 
 void FormWindow::RandomSourceFailed() {
-  auto* box =
-      new QMessageBox(QMessageBox::Warning, windowTitle(),
-                      QStringLiteral("乱数を取得できなかったため、パスワードを作れませんでした。"),
-                      QMessageBox::Ok, this);
+  auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                              ToQString(RandomSourceFailedMessage), QMessageBox::Ok, this);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }

@@ -15,10 +15,6 @@
 namespace quillet::qt {
 namespace {
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* CreateScrollBar(QWidget* parent) {
   auto* bar = new QScrollBar(Qt::Horizontal, parent);
   // The range comes before any connection: setting it moves the value and emits a change.
@@ -50,6 +46,10 @@ QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent) {
 }
 
 }  // namespace
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 int TwipsToPixels(int twips) {
   return static_cast<int>(std::lround(twips / 15.0));

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 #include <QWidget>
+#include <string_view>
 
 #include "app/control_table.h"
 
 namespace quillet::qt {
+
+// The core's texts are UTF-8.
+QString ToQString(std::string_view text);
 
 // Twips to device-independent pixels: 15 twips make one pixel at 96 dots per inch, and Qt's
 // high-DPI scaling takes it from there.
