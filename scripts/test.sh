@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds every target and runs every test, with and without
-# optimisation (the optimiser finds warnings of its own).
+# Installs what is missing, then builds every target and runs every test: on Linux with and
+# without optimisation (the optimiser finds warnings of its own), and the Windows edition,
+# cross-built and run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-for preset in debug release; do
+for preset in debug release windows; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
   ctest --preset "$preset"

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine, in the project's own prefix.
+# With --display, the program gets a virtual X server of its own and Wine's server ends with it,
+# so that no Wine process outlives the display it was started on.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+
+if [ "${1:-}" = "--display" ]; then
+  shift
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+  exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+    bash -c 'status=0; wine "$@" || status=$?; wineserver -k 2>/dev/null || true; exit $status' \
+    wine-run "$@"
+fi
+exec wine "$@"

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/control_table.h"
+#include "password/character_sets.h"
+#include "quillet_process.h"
+#include "ui/win32/wide_text.h"
+
+namespace quillet::win32::testing {
+namespace {
+
+bool OnlyFrom(const std::wstring& text, std::string_view characters) {
+  return Narrow(text).find_first_not_of(characters) == std::string::npos;
+}
+
+class Win32Window : public ::testing::Test {
+ protected:
+  QuilletProcess quillet;
+
+  bool HasFocus(Control expected) const {
+    Control control{};
+    return quillet.Focused(control) && control == expected;
+  }
+};
+
+TEST_F(Win32Window, StartsWithTheDesignValues) {
+  EXPECT_EQ(quillet.Text(Control::Text8), L"10");
+  EXPECT_EQ(quillet.Value(Control::HScroll1), 10);
+  EXPECT_EQ(quillet.Text(Control::Text11), L"20");
+  EXPECT_EQ(quillet.Value(Control::HScroll2), 20);
+  for (const Control box : {Control::Text1, Control::Text9, Control::Text10, Control::Text2}) {
+    EXPECT_EQ(quillet.Text(box), L"");
+  }
+  EXPECT_EQ(quillet.Text(Control::Text6), L"0");
+  EXPECT_EQ(quillet.Text(Control::Text7), L"0");
+  EXPECT_TRUE(quillet.Checked(Control::Option2));
+  EXPECT_FALSE(quillet.Checked(Control::Option1));
+  EXPECT_TRUE(HasFocus(Control::Command1));
+
+  std::wstring caption(16, L'\0');
+  caption.resize(static_cast<std::size_t>(GetWindowTextW(quillet.Window(), caption.data(), 16)));
+  EXPECT_EQ(caption, L"Quillet");
+}
+
+TEST_F(Win32Window, StartUpSizeShowsOnlyTheGeneratorsTopRows) {
+  const int dpi = static_cast<int>(GetDpiForWindow(quillet.Window()));
+  RECT outer{};
+  GetWindowRect(quillet.Window(), &outer);
+  EXPECT_EQ(outer.right - outer.left, MulDiv(Form1Layout.start_outer_width, dpi, 1440));
+  EXPECT_EQ(outer.bottom - outer.top, MulDiv(Form1Layout.start_outer_height, dpi, 1440));
+
+  RECT client{};
+  GetClientRect(quillet.Window(), &client);
+  const std::vector<Control> shown = {Control::Command1, Control::Option2,  Control::Option1,
+                                      Control::Text8,    Control::HScroll1, Control::Label13,
+                                      Control::Text9,    Control::Text11,   Control::HScroll2,
+                                      Control::Label14,  Control::Text10};
+  for (const ControlLayout& layout : ControlTable()) {
+    RECT place{};
+    GetWindowRect(quillet.Child(layout.control), &place);
+    MapWindowPoints(nullptr, quillet.Window(), reinterpret_cast<POINT*>(&place), 2);
+    RECT overlap{};
+    const bool inside = place.right <= client.right && place.bottom <= client.bottom;
+    const bool hidden = !IntersectRect(&overlap, &place, &client);
+    if (std::find(shown.begin(), shown.end(), layout.control) != shown.end()) {
+      EXPECT_TRUE(inside) << layout.name;
+    } else {
+      EXPECT_TRUE(hidden) << layout.name;
+    }
+  }
+}
+
+TEST_F(Win32Window, TheButtonDrawsThreePasswordsFromTheChosenSet) {
+  quillet.Click(Control::Command1);
+  EXPECT_EQ(quillet.Text(Control::Text1).size(), 30U);
+  EXPECT_EQ(quillet.Text(Control::Text9).size(), 10U);
+  EXPECT_EQ(quillet.Text(Control::Text10).size(), 20U);
+  EXPECT_TRUE(OnlyFrom(quillet.Text(Control::Text1) + quillet.Text(Control::Text10), AlnumChars));
+
+  const std::wstring shown = quillet.Text(Control::Text1);
+  quillet.Click(Control::Option1);
+  EXPECT_TRUE(quillet.Checked(Control::Option1));
+  EXPECT_FALSE(quillet.Checked(Control::Option2));
+  EXPECT_EQ(quillet.Text(Control::Text1), shown);
+
+  quillet.SetText(Control::Text8, L"50");
+  quillet.SetText(Control::Text11, L"1");
+  quillet.Click(Control::Command1);
+  EXPECT_EQ(quillet.Text(Control::Text9).size(), 50U);
+  EXPECT_EQ(quillet.Text(Control::Text10).size(), 1U);
+  EXPECT_TRUE(OnlyFrom(quillet.Text(Control::Text1) + quillet.Text(Control::Text9), HexDigits));
+}
+
+TEST_F(Win32Window, ScrollBarsAndLengthBoxesStayInStep) {
+  quillet.Scroll(Control::HScroll1, SB_LINERIGHT);
+  EXPECT_EQ(quillet.Text(Control::Text8), L"11");
+  EXPECT_EQ(quillet.Text(Control::Text9), L"");  // nothing shown yet, so nothing drawn
+
+  quillet.Click(Control::Command1);
+  quillet.Scroll(Control::HScroll1, SB_THUMBTRACK, 40);  // dragging changes nothing yet
+  EXPECT_EQ(quillet.Text(Control::Text8), L"11");
+  quillet.Scroll(Control::HScroll1, SB_THUMBPOSITION, 40);
+  EXPECT_EQ(quillet.Text(Control::Text8), L"40");
+  EXPECT_EQ(quillet.Text(Control::Text9).size(), 40U);
+
+  quillet.Scroll(Control::HScroll2, SB_RIGHT);
+  quillet.Scroll(Control::HScroll2, SB_LINERIGHT);
+  EXPECT_EQ(quillet.Text(Control::Text11), L"50");
+  EXPECT_EQ(quillet.Value(Control::HScroll2), 50);
+
+  quillet.SetText(Control::Text11, L"2.5");
+  EXPECT_EQ(quillet.Value(Control::HScroll2), 2);
+  EXPECT_EQ(quillet.Text(Control::Text11), L"2");
+  EXPECT_EQ(quillet.Text(Control::Text10).size(), 2U);
+
+  quillet.SetText(Control::Text11, L"abc");
+  EXPECT_EQ(quillet.Value(Control::HScroll2), 2);
+  EXPECT_EQ(quillet.Text(Control::Text11), L"abc");
+}
+
+TEST_F(Win32Window, ALengthIsTypedKeyByKey) {
+  // Tab into the length box selects its text; the keys then replace it one by one.
+  for (int i = 0; i < 10; ++i) {
+    quillet.PressKey(VK_TAB);
+  }
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Text8); }));
+  quillet.PressKey('1');
+  ASSERT_TRUE(quillet.WaitUntil([&] { return quillet.Value(Control::HScroll1) == 1; }));
+  quillet.PressKey('2');
+  ASSERT_TRUE(quillet.WaitUntil([&] { return quillet.Text(Control::Text8) == L"12"; }));
+  EXPECT_EQ(quillet.Value(Control::HScroll1), 12);
+
+  // The scroll bar before it answers the arrow keys.
+  quillet.PressKey(VK_TAB, true);
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::HScroll1); }));
+  quillet.PressKey(VK_RIGHT);
+  ASSERT_TRUE(quillet.WaitUntil([&] { return quillet.Text(Control::Text8) == L"13"; }));
+
+  // Full-width digits from an input method read like ASCII ones.
+  quillet.PressKey(VK_TAB);
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Text8); }));
+  quillet.TypeText(L"３");
+  ASSERT_TRUE(quillet.WaitUntil([&] { return quillet.Value(Control::HScroll1) == 3; }));
+}
+
+TEST_F(Win32Window, TheCalculatorFollowsEveryKey) {
+  struct Key {
+    Control box;
+    std::wstring text;
+    std::wstring before_tax, after_tax;
+  };
+  const Key keys[] = {
+      {Control::Text2, L"1", L"0", L"0"},
+      {Control::Text2, L"10", L"0", L"0"},
+      {Control::Text2, L"100", L"0", L"0"},
+      {Control::Text3, L"1", L"0", L"0"},
+      {Control::Text5, L"0", L"0", L"0"},
+      {Control::Text5, L"0.", L"0", L"0"},
+      {Control::Text5, L"0.1", L"1,000", L"800"},
+      {Control::Text4, L"", L"0", L"0"},
+      {Control::Text4, L"6", L"1,500", L"1,200"},
+      {Control::Text2, L"１２３４５", L"185,175", L"148,140"},
+  };
+  for (const Key& key : keys) {
+    quillet.SetText(key.box, key.text);
+    EXPECT_EQ(quillet.Text(Control::Text6), key.before_tax) << Narrow(key.text);
+    EXPECT_EQ(quillet.Text(Control::Text7), key.after_tax) << Narrow(key.text);
+  }
+}
+
+TEST_F(Win32Window, TabVisitsEveryControlInTheDesignedOrder) {
+  const std::vector<Control> cycle = {
+      Control::Command1, Control::Text1,    Control::Option2,  Control::Text2,
+      Control::Text3,    Control::Text4,    Control::Text5,    Control::Text6,
+      Control::Text7,    Control::HScroll1, Control::Text8,    Control::Text9,
+      Control::Text10,   Control::Text11,   Control::HScroll2, Control::Command1};
+  for (std::size_t i = 1; i < cycle.size(); ++i) {
+    quillet.PressKey(VK_TAB);
+    EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(cycle[i]); }))
+        << "step " << i << ": " << LayoutOf(cycle[i]).name;
+  }
+  for (std::size_t i = cycle.size() - 1; i > 0; --i) {
+    quillet.PressKey(VK_TAB, true);
+    EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(cycle[i - 1]); }))
+        << "back to " << LayoutOf(cycle[i - 1]).name;
+  }
+}
+
+TEST_F(Win32Window, TheOptionButtonsAreOneStopOnTheSelectedOne) {
+  quillet.PressKey(VK_TAB);
+  quillet.PressKey(VK_TAB);
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Option2); }));
+  quillet.PressKey(VK_DOWN);
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Option1); }));
+  EXPECT_TRUE(quillet.WaitUntil([&] { return quillet.Checked(Control::Option1); }));
+  quillet.PressKey(VK_TAB);
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Text2); }));
+  quillet.PressKey(VK_TAB, true);
+  EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Option1); }));
+
+  // The choice took: the next passwords are hexadecimal.
+  quillet.Click(Control::Command1);
+  EXPECT_TRUE(OnlyFrom(quillet.Text(Control::Text1), HexDigits));
+}
+
+}  // namespace
+}  // namespace quillet::win32::testing

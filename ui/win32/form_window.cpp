@@ -1,0 +1,368 @@
+#include "ui/win32/form_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/control_table.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/wide_text.h"
+
+namespace quillet::win32 {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kPointsPerInch = 72;
+
+struct WindowKind {
+  const wchar_t* class_name;
+  DWORD style;
+};
+
+WindowKind KindOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      // A default push button answers Enter while it has the focus.
+      return {L"BUTTON", BS_DEFPUSHBUTTON};
+    case ControlKind::OptionButton:
+      return {L"BUTTON", BS_AUTORADIOBUTTON};
+    case ControlKind::TextBox:
+      return {L"EDIT", WS_BORDER | ES_AUTOHSCROLL};
+    case ControlKind::ScrollBar:
+      return {L"SCROLLBAR", SBS_HORZ};
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT};
+  }
+  return {L"STATIC", 0};
+}
+
+// The dialog manager's Tab key follows the order in which the controls were created.
+std::vector<const ControlLayout*> InTabOrder() {
+  std::vector<const ControlLayout*> layouts;
+  for (const ControlLayout& layout : ControlTable()) {
+    layouts.push_back(&layout);
+  }
+  std::sort(layouts.begin(), layouts.end(), [](const ControlLayout* a, const ControlLayout* b) {
+    return a->tab_index < b->tab_index;
+  });
+  return layouts;
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void SetStyleBit(HWND window, DWORD bit, bool on) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(on ? style | bit : style & ~bit));
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form1& form) : form_(form) {
+  const Rgb pink = *LayoutOf(Control::Text6).background;
+  output_brush_ = CreateSolidBrush(RGB(pink.red, pink.green, pink.blue));
+}
+
+FormWindow::~FormWindow() {
+  form_.SetListener(nullptr);
+  DeleteObject(output_brush_);
+  DeleteObject(default_font_);
+  DeleteObject(password_font_);
+}
+
+bool FormWindow::Open(HINSTANCE instance, int show_command) {
+  const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&common_controls);
+
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = WindowProcedure;
+  window_class.hInstance = instance;
+  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  window_class.hIconSm = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                 GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kFormClassName;
+  if (RegisterClassExW(&window_class) == 0) {
+    return false;
+  }
+  const std::wstring caption = Widen(Form1Layout.caption);
+  window_ = CreateWindowExW(0, kFormClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                            this);
+  if (window_ == nullptr) {
+    return false;
+  }
+  CreateControls(instance);
+  ApplyDpi();
+  Load();
+  ShowWindow(window_, show_command);
+  SetFocus(Child(Control::Command1));
+  return true;
+}
+
+void FormWindow::CreateControls(HINSTANCE instance) {
+  for (const ControlLayout* layout : InTabOrder()) {
+    const auto [class_name, kind_style] = KindOf(layout->kind);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
+    // Every control but the second option button starts a group, so that the arrow keys move
+    // between the two option buttons and nowhere else.
+    if (layout->control != Control::Option2) {
+      style |= WS_GROUP;
+    }
+    if (layout->kind != ControlKind::Label && layout->kind != ControlKind::OptionButton) {
+      style |= WS_TABSTOP;
+    }
+    const std::wstring caption = Widen(layout->caption);
+    HWND child =
+        CreateWindowExW(0, class_name, caption.c_str(), style, 0, 0, 0, 0, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout->control))),
+                        instance, nullptr);
+    controls_[layout->control] = child;
+    if (layout->kind == ControlKind::ScrollBar) {
+      SCROLLINFO range{
+          sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, kScrollMinimum, kScrollMaximum, 0, 0, 0};
+      SetScrollInfo(child, SB_CTL, &range, FALSE);
+    }
+  }
+  showing_value_ = true;
+  for (const auto& [control, child] : controls_) {
+    if (LayoutOf(control).kind != ControlKind::Label &&
+        LayoutOf(control).kind != ControlKind::CommandButton) {
+      ShowValue(control);
+    }
+  }
+  showing_value_ = false;
+}
+
+int FormWindow::Pixels(int twips) const {
+  return MulDiv(twips, static_cast<int>(GetDpiForWindow(window_)), kTwipsPerInch);
+}
+
+// Places and fonts follow the window's DPI: at start, and whenever the window moves to a screen
+// of another DPI.
+void FormWindow::ApplyDpi() {
+  const UINT dpi = GetDpiForWindow(window_);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
+  HFONT default_font = CreateFontIndirectW(&metrics.lfMessageFont);
+
+  const std::wstring face = Widen(PasswordFont.face);
+  HFONT password_font =
+      CreateFontW(-MulDiv(PasswordFont.points, static_cast<int>(dpi), kPointsPerInch), 0, 0, 0,
+                  PasswordFont.weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+
+  for (const ControlLayout& layout : ControlTable()) {
+    const TwipsRect& place = layout.place;
+    HWND child = Child(layout.control);
+    MoveWindow(child, Pixels(place.left), Pixels(place.top), Pixels(place.width),
+               Pixels(place.height), TRUE);
+    SendMessageW(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(layout.password_font ? password_font : default_font),
+                 TRUE);
+  }
+  DeleteObject(default_font_);
+  DeleteObject(password_font_);
+  default_font_ = default_font;
+  password_font_ = password_font;
+}
+
+// The load event: the window takes its start-up size, frame included, which leaves only the
+// generator's top rows inside it; then the form runs its start-up.
+void FormWindow::Load() {
+  SetWindowPos(window_, nullptr, 0, 0, Pixels(Form1Layout.start_outer_width),
+               Pixels(Form1Layout.start_outer_height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form_.SetListener(this);
+  form_.Load();
+}
+
+LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND: {
+      Control control{};
+      if (IsControl(reinterpret_cast<HWND>(lparam), control)) {
+        OnCommand(control, HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+      }
+      return 0;
+    }
+    case WM_HSCROLL:
+      OnScroll(reinterpret_cast<HWND>(lparam), LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = ColourOf(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      break;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi();
+      return 0;
+    }
+    // The focus returns to the control that had it when the window was last active.
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        focus_before_deactivation_ = GetFocus();
+      }
+      break;
+    case WM_SETFOCUS:
+      if (focus_before_deactivation_ != nullptr && IsChild(window_, focus_before_deactivation_)) {
+        SetFocus(focus_before_deactivation_);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+bool FormWindow::IsControl(HWND child, Control& control) const {
+  for (const auto& [candidate, handle] : controls_) {
+    if (handle == child && child != nullptr) {
+      control = candidate;
+      return true;
+    }
+  }
+  return false;
+}
+
+void FormWindow::OnCommand(Control control, WORD notification, HWND child) {
+  if (showing_value_) {
+    return;
+  }
+  switch (LayoutOf(control).kind) {
+    case ControlKind::CommandButton:
+      if (notification == BN_CLICKED) {
+        form_.Click(control);
+      }
+      break;
+    case ControlKind::OptionButton:
+      if (notification == BN_CLICKED && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        form_.Select(control);
+      }
+      break;
+    case ControlKind::TextBox:
+      if (notification == EN_CHANGE) {
+        form_.SetText(control, Narrow(WindowText(child)));
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
+  Control control{};
+  if (!IsControl(bar, control)) {
+    return;
+  }
+  const int value = form_.Value(control);
+  switch (request) {
+    case SB_LINELEFT:
+    case SB_PAGELEFT:
+      form_.SetValue(control, value - kScrollStep);
+      break;
+    case SB_LINERIGHT:
+    case SB_PAGERIGHT:
+      form_.SetValue(control, value + kScrollStep);
+      break;
+    case SB_LEFT:
+      form_.SetValue(control, kScrollMinimum);
+      break;
+    case SB_RIGHT:
+      form_.SetValue(control, kScrollMaximum);
+      break;
+    // The value changes once, where the dragged thumb is let go; while it moves, nothing does.
+    case SB_THUMBPOSITION:
+      form_.SetValue(control, thumb_position);
+      break;
+    default:
+      break;
+  }
+}
+
+HBRUSH FormWindow::ColourOf(HWND child, HDC context) const {
+  Control control{};
+  if (!IsControl(child, control)) {
+    return nullptr;
+  }
+  const auto& background = LayoutOf(control).background;
+  if (!background) {
+    return nullptr;
+  }
+  SetBkColor(context, RGB(background->red, background->green, background->blue));
+  return output_brush_;
+}
+
+void FormWindow::ControlChanged(Control control) {
+  ShowValue(control);
+}
+
+void FormWindow::ShowValue(Control control) {
+  HWND child = Child(control);
+  const bool was_showing = showing_value_;
+  showing_value_ = true;
+  switch (LayoutOf(control).kind) {
+    case ControlKind::OptionButton: {
+      const bool selected = form_.Selected(control);
+      SendMessageW(child, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+      // The option buttons are one tab stop, on the selected one.
+      SetStyleBit(child, WS_TABSTOP, selected);
+      break;
+    }
+    case ControlKind::TextBox: {
+      // Writing the text a box already shows would move its caret in the middle of the
+      // user's typing.
+      const std::wstring text = Widen(form_.Text(control));
+      if (WindowText(child) != text) {
+        SetWindowTextW(child, text.c_str());
+      }
+      break;
+    }
+    case ControlKind::ScrollBar:
+      SetScrollPos(child, SB_CTL, form_.Value(control), TRUE);
+      break;
+    default:
+      break;
+  }
+  showing_value_ = was_showing;
+}
+
+void FormWindow::RandomSourceFailed() {
+  const std::wstring caption = Widen(Form1Layout.caption);
+  const std::wstring message = Widen(RandomSourceFailedMessage);
+  MessageBoxW(window_, message.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace quillet::win32

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "app/form.h"
+
+namespace quillet::win32 {
+
+// The window Form1 with the standard Windows controls: one child window per control of the
+// control table. It hands what the user does to the form and shows every value the form
+// changes; the rules all live in the form.
+class FormWindow final : private FormListener {
+ public:
+  explicit FormWindow(Form1& form);
+  ~FormWindow();
+
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  // Creates the window and its controls with their design values, delivers the load event and
+  // shows the window. False when Windows refuses to create it.
+  bool Open(HINSTANCE instance, int show_command);
+
+  HWND Handle() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  void CreateControls(HINSTANCE instance);
+  void ApplyDpi();
+  void Load();
+  void OnCommand(Control control, WORD notification, HWND child);
+  void OnScroll(HWND bar, WORD request, WORD thumb_position);
+  HBRUSH ColourOf(HWND child, HDC context) const;
+
+  void ControlChanged(Control control) override;
+  void RandomSourceFailed() override;
+  void ShowValue(Control control);
+
+  int Pixels(int twips) const;
+  HWND Child(Control control) const { return controls_.at(control); }
+  bool IsControl(HWND child, Control& control) const;
+
+  Form1& form_;
+  HWND window_ = nullptr;
+  std::map<Control, HWND> controls_;
+  HFONT default_font_ = nullptr;
+  HFONT password_font_ = nullptr;
+  HBRUSH output_brush_ = nullptr;
+  HWND focus_before_deactivation_ = nullptr;
+  // Set while the form's own values are written, so that their notifications are not taken
+  // for the user's edits.
+  bool showing_value_ = false;
+};
+
+}  // namespace quillet::win32

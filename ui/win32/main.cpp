@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "app/form.h"
+#include "password/random_source.h"
+#include "ui/win32/form_window.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  quillet::SystemRandom random;
+  quillet::Form1 form(random);
+  quillet::win32::FormWindow window(form);
+  if (!window.Open(instance, show_command)) {
+    return 1;
+  }
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The dialog manager gives the window its Tab order and the option buttons their arrow keys.
+    if (!IsDialogMessageW(window.Handle(), &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillet::win32 {
+
+// The core's texts are UTF-8; Windows speaks UTF-16.
+std::wstring Widen(std::string_view text);
+std::string Narrow(std::wstring_view text);
+
+}  // namespace quillet::win32
