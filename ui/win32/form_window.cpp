@@ -110,14 +110,16 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
 }
 
 void FormWindow::CreateControls(HINSTANCE instance) {
+  ControlKind previous_kind = ControlKind::Label;
   for (const ControlLayout* layout : InTabOrder()) {
     const auto [class_name, kind_style] = KindOf(layout->kind);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
-    // Every control but the second option button starts a group, so that the arrow keys move
-    // between the two option buttons and nowhere else.
-    if (layout->control != Control::Option2) {
+    // Option buttons in a row form one group, so that the arrow keys move among them and
+    // nowhere else; every other control starts a group of its own.
+    if (layout->kind != ControlKind::OptionButton || previous_kind != ControlKind::OptionButton) {
       style |= WS_GROUP;
     }
+    previous_kind = layout->kind;
     if (layout->kind != ControlKind::Label && layout->kind != ControlKind::OptionButton) {
       style |= WS_TABSTOP;
     }
@@ -133,14 +135,9 @@ void FormWindow::CreateControls(HINSTANCE instance) {
       SetScrollInfo(child, SB_CTL, &range, FALSE);
     }
   }
-  showing_value_ = true;
   for (const auto& [control, child] : controls_) {
-    if (LayoutOf(control).kind != ControlKind::Label &&
-        LayoutOf(control).kind != ControlKind::CommandButton) {
-      ShowValue(control);
-    }
+    ShowValue(control);
   }
-  showing_value_ = false;
 }
 
 int FormWindow::Pixels(int twips) const {
