@@ -31,6 +31,12 @@ DecimalDigits ToDecimalDigits(double x) {
   const std::string_view exponent = rest.substr(e + 1);
   const char* first = exponent.data() + (exponent.front() == '+' ? 1 : 0);
   std::from_chars(first, exponent.data() + exponent.size(), result.exponent);
+
+  // The few largest doubles round up to 1.79769313486232E+308, which lies beyond the double range
+  // and would not read back as a number: they show the largest 15 digits within it instead.
+  if (result.exponent == 308 && result.digits == "179769313486232") {
+    result.digits = "179769313486231";
+  }
   return result;
 }
 
