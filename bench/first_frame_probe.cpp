@@ -2,31 +2,30 @@
 // first frame, prints the monotonic clock in nanoseconds and ends the process, so that a runner
 // can time the start-up from outside and read the peak memory it took.
 
-#include <time.h>
-
 #include <QCoreApplication>
 #include <QEvent>
-#include <QMetaObject>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 
 class FirstFrameProbe final : public QObject {
+ public:
+  explicit FirstFrameProbe(QObject* parent) : QObject(parent) {}
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Paint && widget != nullptr && !seen_) {
+    if (event->type() == QEvent::Paint && qobject_cast<QWidget*>(watched) != nullptr && !seen_) {
       seen_ = true;
-      // Queued, so that it runs once the whole frame has been painted and handed to the platform.
-      QMetaObject::invokeMethod(this, &FirstFrameProbe::Report, Qt::QueuedConnection);
+      // Posted, so that it arrives once the whole frame has been painted and handed on.
+      QCoreApplication::postEvent(this, new QEvent(QEvent::User));
     }
     return QObject::eventFilter(watched, event);
   }
 
- private:
-  static void Report() {
+  void customEvent(QEvent* /*event*/) override {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec);
@@ -34,11 +33,13 @@ class FirstFrameProbe final : public QObject {
     std::_Exit(0);
   }
 
+ private:
   bool seen_ = false;
 };
 
 void InstallProbe() {
-  QCoreApplication::instance()->installEventFilter(new FirstFrameProbe);
+  QCoreApplication::instance()->installEventFilter(
+      new FirstFrameProbe(QCoreApplication::instance()));
 }
 
 }  // namespace

@@ -5,12 +5,12 @@
 
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,8 +75,8 @@ int main(int argc, char* argv[]) {
   }
   const int runs = std::atoi(argv[1]);
   const char* programs[] = {argv[2], argv[3]};
-  std::vector<double> milliseconds[2];
-  std::vector<double> peak_mib[2];
+  std::vector<double> start_times[2];
+  std::vector<double> peak_memories[2];
   // Two unmeasured starts each first, so that both find their libraries in the page cache.
   for (int i = -2; i < runs; ++i) {
     for (int p = 0; p < 2; ++p) {
@@ -86,13 +86,13 @@ int main(int argc, char* argv[]) {
         return 1;
       }
       if (i >= 0) {
-        milliseconds[p].push_back(run->milliseconds);
-        peak_mib[p].push_back(run->peak_mib);
+        start_times[p].push_back(run->milliseconds);
+        peak_memories[p].push_back(run->peak_mib);
       }
     }
   }
-  const double time[] = {Median(milliseconds[0]), Median(milliseconds[1])};
-  const double memory[] = {Median(peak_mib[0]), Median(peak_mib[1])};
+  const double time[] = {Median(start_times[0]), Median(start_times[1])};
+  const double memory[] = {Median(peak_memories[0]), Median(peak_memories[1])};
   std::printf("runs %d\n", runs);
   std::printf("first_frame_ms %.1f %.1f %.3f\n", time[0], time[1], time[0] / time[1]);
   std::printf("peak_rss_mib %.1f %.1f %.3f\n", memory[0], memory[1], memory[0] / memory[1]);
