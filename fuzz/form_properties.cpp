@@ -25,10 +25,12 @@ constexpr std::array kCalculatorInputs = {Control::Text2, Control::Text3, Contro
                                           Control::Text5};
 constexpr std::array kCalculatorOutputs = {Control::Text6, Control::Text7};
 
-// The most changes one action can set off, by the longest chain there is: a pasted length moves
-// its bar, the bar rewrites the box, the box is read again, and three passwords are drawn.
+// The most changes one action can set off, with room to spare: a keystroke in the calculator
+// rewrites each output up to four times (9 reports); a pasted length moves its bar, the bar
+// rewrites the box and three passwords are drawn (6). At most 130 characters are drawn, and a draw
+// is thrown back about once in a billion.
 constexpr std::size_t kMostReportsPerAction = 16;
-constexpr std::uint64_t kMostDrawsPerAction = kFixedPasswordLength + 2 * 50 + 8;  // 8 thrown back
+constexpr std::uint64_t kMostDrawsPerAction = kFixedPasswordLength + 2 * 50 + 8;
 
 // The length a scroll bar can show for this text, if any.
 std::optional<int> ShowableLength(const std::string& text) {
