@@ -114,6 +114,12 @@ DecimalDigits ToDecimalDigits(double x) {
   while (result.digits.size() > 1 && result.digits.back() == '0') {
     result.digits.pop_back();
   }
+
+  // The few largest doubles round up to 1.79769313486232E+308, which lies beyond the double range
+  // and would not read back as a number: they show the largest 15 digits within it instead.
+  if (result.exponent == 308 && result.digits == "179769313486232") {
+    result.digits = "179769313486231";
+  }
   return result;
 }
 

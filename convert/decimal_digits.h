@@ -4,7 +4,8 @@
 
 namespace quillet {
 
-// A finite, non-zero double rounded to 15 significant digits: the value is
+// A finite, non-zero double rounded to 15 significant digits, to nearest except where that would
+// leave the double range: the value is
 // (negative ? -1 : 1) × 0.d1d2d3… × 10^(exponent + 1), that is d1.d2d3… × 10^exponent.
 struct DecimalDigits {
   bool negative = false;

@@ -1,5 +1,7 @@
 #include "password/password_generator.h"
 
+#include <algorithm>
+
 #include "app/form.h"
 #include "password/character_sets.h"
 #include "password/length_selector.h"
@@ -10,6 +12,7 @@ namespace quillet {
 std::optional<std::string> DrawPassword(RandomSource& source, std::string_view characters,
                                         int length) {
   std::string password;
+  password.reserve(static_cast<std::size_t>(std::max(length, 0)));
   for (int i = 0; i < length; ++i) {
     const auto position = UniformIndex(source, static_cast<std::uint32_t>(characters.size()));
     if (!position) {

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic  # the Qt window
   xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile  # the Windows edition, under Wine
+  clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
 )
 
 missing=()

@@ -11,3 +11,12 @@ for preset in debug release windows; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# Under stress: every test again under AddressSanitizer and UndefinedBehaviorSanitizer, a short
+# fixed run of each fuzzer, then the static analysis.
+for preset in sanitize fuzz; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
+scripts/check-static.sh

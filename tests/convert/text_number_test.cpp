@@ -95,7 +95,10 @@ TEST(DoubleToText, WritesFifteenSignificantDigits) {
       {-2.5e20, "-2.5E+20"},
       {9.99999e-6, "9.99999E-06"},
       {4.9e-324, "4.94065645841247E-324"},
-      {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
+      // Rounded to nearest, the largest doubles would show a number beyond the double range.
+      {std::numeric_limits<double>::max(), "1.79769313486231E+308"},
+      {-1.797693134862315e308, "-1.79769313486231E+308"},
+      {1.797693134862314e308, "1.79769313486231E+308"},
       {std::numeric_limits<double>::infinity(), ""},
       {std::nan(""), ""},
   };
@@ -113,7 +116,9 @@ TEST(DoubleToText, ReadsBackAsTheNumberItShows) {
                            123456789.123456789,
                            std::numeric_limits<double>::denorm_min(),
                            6.02214076e23,
-                           -1e300};
+                           -1e300,
+                           std::numeric_limits<double>::max(),
+                           -std::numeric_limits<double>::max()};
   for (const double value : values) {
     const std::string text = DoubleToText(value);
     const auto back = TextToDouble(text);
@@ -208,6 +213,7 @@ TEST(FormatGrouped, ReadsBackAsTheWholeNumber) {
   for (const double value : {1.0, -12.0, 1234.0, -999999.0, 1e14 + 1, -987654321012345.0}) {
     EXPECT_EQ(TextToDouble(FormatGrouped(value)), value);
   }
+  EXPECT_EQ(TextToDouble(FormatGrouped(std::numeric_limits<double>::max())), 1.79769313486231e308);
 }
 
 }  // namespace

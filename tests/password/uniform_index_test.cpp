@@ -17,6 +17,27 @@ TEST(UniformIndex, ThrowsBackDrawsAboveTheLargestMultiple) {
   EXPECT_EQ(source.Drawn(), 3U);
 }
 
+TEST(UniformIndex, KeepsExactlyTheDrawsBelowTheLargestMultiple) {
+  struct Case {
+    std::uint32_t n;
+    std::uint32_t draw;
+    bool kept;
+  };
+  // 2^32 = 62 × 69273666 + 4 = 3 × 1431655765 + 1 = (2^31 + 1) × 1 + (2^31 - 1).
+  const Case cases[] = {
+      {62, 0xFFFFFFFFU - 61U, true},    {62, 0xFFFFFFFFU - 4U, true},
+      {62, 0xFFFFFFFFU - 3U, false},    {3, 0xFFFFFFFFU - 1U, true},
+      {3, 0xFFFFFFFFU, false},          {0x80000001U, 0x7FFFFFFFU, true},
+      {0x80000001U, 0x80000000U, true}, {0x80000001U, 0x80000001U, false},
+      {1, 0xFFFFFFFFU, true},
+  };
+  for (const auto& [n, draw, kept] : cases) {
+    ScriptedRandom source({draw, 1U});
+    EXPECT_EQ(UniformIndex(source, n), kept ? draw % n : 1U % n) << n << " " << draw;
+    EXPECT_EQ(source.Drawn(), kept ? 1U : 2U) << n << " " << draw;
+  }
+}
+
 TEST(UniformIndex, KeepsEveryDrawWhenTheCountDividesTwoToThe32) {
   ScriptedRandom source({0xFFFFFFFFU, 16U, 33U});
   EXPECT_EQ(UniformIndex(source, 16), 15U);

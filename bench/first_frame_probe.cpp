@@ -1,0 +1,48 @@
+// Linked into a Qt program beside its own main(): as soon as the program's window has painted its
+// first frame, prints the monotonic clock in nanoseconds and ends the process, so that a runner
+// can time the start-up from outside and read the peak memory it took.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+class FirstFrameProbe final : public QObject {
+ public:
+  explicit FirstFrameProbe(QObject* parent) : QObject(parent) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && qobject_cast<QWidget*>(watched) != nullptr && !seen_) {
+      seen_ = true;
+      // Posted, so that it arrives once the whole frame has been painted and handed on.
+      QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+  void customEvent(QEvent* /*event*/) override {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec);
+    std::fflush(stdout);
+    std::_Exit(0);
+  }
+
+ private:
+  bool seen_ = false;
+};
+
+void InstallProbe() {
+  QCoreApplication::instance()->installEventFilter(
+      new FirstFrameProbe(QCoreApplication::instance()));
+}
+
+}  // namespace
+
+// Runs inside the QApplication constructor, before the program's main() goes on.
+Q_COREAPP_STARTUP_FUNCTION(InstallProbe)

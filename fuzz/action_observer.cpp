@@ -1,0 +1,39 @@
+#include "fuzz/action_observer.h"
+
+#include "convert/text_number.h"
+#include "fuzz/require.h"
+
+namespace quillet::fuzz {
+
+void ActionObserver::Begin(std::optional<Control> edited_box) {
+  user_edit_ = edited_box;
+  changed_.clear();
+  program_changed_.clear();
+  reports_ = 0;
+  failure_reports_ = 0;
+}
+
+void ActionObserver::ControlChanged(Control control) {
+  ++reports_;
+  changed_.insert(control);
+  // The user's own edit is reported first, before anything it sets off.
+  if (user_edit_ == control) {
+    user_edit_.reset();
+    return;
+  }
+  program_changed_.insert(control);
+  for (const auto& [box, bar] : {std::pair{Control::Text8, Control::HScroll1},
+                                 std::pair{Control::Text11, Control::HScroll2}}) {
+    if (control == box) {
+      Require(changed_.contains(bar), "a length box is rewritten only after its scroll bar moved");
+      Require(form_.Text(box) == ShortToText(form_.Value(bar)),
+              "a length box is rewritten with its scroll bar's value");
+    }
+  }
+  if (control == Control::Text6 || control == Control::Text7) {
+    Require(TextToDouble(form_.Text(control)).has_value(),
+            "the calculator writes only numbers into its outputs");
+  }
+}
+
+}  // namespace quillet::fuzz

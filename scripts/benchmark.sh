@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark, then writes docs/performance.md: each figure beside its
+# baseline and target, the machine it ran on, and the command that reproduces it. Takes a few
+# minutes; the figures mean most on an otherwise idle machine.
+#   scripts/benchmark.sh [START_RUNS]    (30 starts of each program unless told)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+starts=${1:-30}
+
+scripts/install-deps.sh
+cmake --preset benchmark >/dev/null
+cmake --build --preset benchmark
+bench=build/benchmark/bench
+results=build/benchmark/results
+mkdir -p "$results"
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+
+repeat=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_format=csv)
+"$bench/core_benchmarks" "${repeat[@]}" >"$results/core.csv"
+QT_QPA_PLATFORM=offscreen "$bench/window_click_benchmark" "${repeat[@]}" >"$results/window.csv"
+# Quillet against the bare window, then the bare window with one label against the bare window:
+# the second tells how much of the first is the cost of drawing any text at all.
+XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+  bash -c "$bench/startup_runner $starts $bench/quillet_first_frame $bench/bare_window_first_frame \
+             >$results/startup.txt &&
+           $bench/startup_runner $starts $bench/text_window_first_frame \
+             $bench/bare_window_first_frame >$results/startup-text.txt"
+
+# The median real time of a benchmark, in microseconds.
+median_us() {
+  awk -F, -v name="\"$2_median\"" '$1 == name {
+    factor = ($5 == "ns") ? 0.001 : ($5 == "us") ? 1 : ($5 == "ms") ? 1000 : 1000000
+    printf "%.3f", $3 * factor }' "$1"
+}
+field() { awk -v key="$1" -v n="$2" '$1 == key { print $n }' "$results/${3:-startup}.txt"; }
+verdict() { awk -v x="$1" -v op="$2" -v limit="$3" \
+  'BEGIN { ok = (op == "<=") ? x <= limit : x >= limit; print ok ? "met" : "missed" }'; }
+
+click=$(median_us "$results/core.csv" ClickWithLengths50And50)
+keystroke=$(median_us "$results/core.csv" CalculatorKeystroke)
+scroll=$(median_us "$results/core.csv" ScrollStepThatRegenerates)
+draws=$(median_us "$results/core.csv" RandomSourceMillionCharacters)
+raw=$(median_us "$results/core.csv" RawGetrandomMillionValues)
+window=$(median_us "$results/window.csv" ClickToRepaintedBoxes)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+throughput=$(ratio "$raw" "$draws")
+ms() { awk -v us="$1" 'BEGIN { printf "%.2f ms", us / 1000 }'; }
+us() { awk -v us="$1" 'BEGIN { printf "%.2f µs", us }'; }
+
+{
+  echo "# Performance"
+  echo
+  echo "Written by \`scripts/benchmark.sh $starts\`, which reproduces every figure below; do not edit"
+  echo "by hand. Times are medians; the core's and the window click's of 5 repetitions of Google"
+  echo "Benchmark runs, the start-up's of $starts starts of each program, taken in turn."
+  echo
+  echo "## Machine"
+  echo
+  echo "- $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(free -g | awk '/^Mem:/ { print $2 }') GiB"
+  echo "- $(. /etc/os-release && echo "$PRETTY_NAME"), Linux $(uname -r)"
+  echo "- $(c++ --version | head -1), Qt $(dpkg-query -W -f='${Version}' qt6-base-dev)"
+  echo "- load average before the run: $load_before"
+  echo
+  echo "## Figures"
+  echo
+  echo "| figure | measured | baseline | ratio | target | |"
+  echo "| --- | --- | --- | --- | --- | --- |"
+  echo "| one \`Command1_Click\`, lengths 50 and 50 | $(us "$click") | | | under 20 µs | $(verdict "$click" "<=" 20) |"
+  echo "| one calculator keystroke | $(us "$keystroke") | | | under 10 µs | $(verdict "$keystroke" "<=" 10) |"
+  echo "| one scroll step that regenerates, lengths 10 and 50 | $(us "$scroll") | | | | |"
+  echo "| the random source drawing 10^6 characters | $(ms "$draws") | raw \`getrandom\` of 10^6 values: $(ms "$raw") | $throughput of its throughput | at least 0.5 | $(verdict "$throughput" ">=" 0.5) |"
+  echo "| one click on 実行 to repainted boxes, offscreen | $(us "$window") | the core's click: $(us "$click") | $(ratio "$window" "$click") | | |"
+  echo "| process start to first painted frame, Xvfb | $(field first_frame_ms 2) ms | bare Qt window: $(field first_frame_ms 3) ms | $(field first_frame_ms 4) | at most 1.15 | $(verdict "$(field first_frame_ms 4)" "<=" 1.15) |"
+  echo "| peak resident memory at that frame | $(field peak_rss_mib 2) MiB | bare Qt window: $(field peak_rss_mib 3) MiB | $(field peak_rss_mib 4) | at most 1.10 | $(verdict "$(field peak_rss_mib 4)" "<=" 1.10) |"
+  echo "| for comparison: the bare window with one label \"実行\", to its first frame | $(field first_frame_ms 2 startup-text) ms | bare Qt window: $(field first_frame_ms 3 startup-text) ms | $(field first_frame_ms 4 startup-text) | | |"
+  echo "| its peak resident memory | $(field peak_rss_mib 2 startup-text) MiB | bare Qt window: $(field peak_rss_mib 3 startup-text) MiB | $(field peak_rss_mib 4 startup-text) | | |"
+  echo
+  cat bench/where-the-time-goes.md
+} >docs/performance.md
+echo "Wrote docs/performance.md"
