@@ -63,7 +63,7 @@ TEST(DecimalDigits, AgreesWithCorrectRoundingOnEveryKindOfDouble) {
   std::mt19937_64 bits(20261207);  // fixed, so that a failure can be repeated
   std::uniform_real_distribution<double> everyday(-1e7, 1e7);
   for (int i = 0; i < 100'000; ++i) {
-    const double any = std::bit_cast<double>(bits());
+    const auto any = std::bit_cast<double>(bits());
     const double x = i % 2 == 0 ? any : everyday(bits);
     if (!std::isfinite(x) || x == 0.0) {
       continue;

@@ -1,5 +1,6 @@
 #include "quillet_process.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <stdexcept>
@@ -116,13 +117,15 @@ bool QuilletProcess::Focused(Control& control) const {
   if (!GetGUIThreadInfo(process_.dwThreadId, &info)) {
     return false;
   }
-  for (const ControlLayout& layout : ControlTable()) {
-    if (Child(layout.control) == info.hwndFocus) {
-      control = layout.control;
-      return true;
-    }
+  const auto controls = ControlTable();
+  const auto focused = std::find_if(controls.begin(), controls.end(), [&](const ControlLayout& c) {
+    return Child(c.control) == info.hwndFocus;
+  });
+  if (focused == controls.end()) {
+    return false;
   }
-  return false;
+  control = focused->control;
+  return true;
 }
 
 void QuilletProcess::PressKey(WORD virtual_key, bool shift) const {

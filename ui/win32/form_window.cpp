@@ -40,10 +40,10 @@ WindowKind KindOf(ControlKind kind) {
 
 // The dialog manager's Tab key follows the order in which the controls were created.
 std::vector<const ControlLayout*> InTabOrder() {
-  std::vector<const ControlLayout*> layouts;
-  for (const ControlLayout& layout : ControlTable()) {
-    layouts.push_back(&layout);
-  }
+  const auto table = ControlTable();
+  std::vector<const ControlLayout*> layouts(table.size());
+  std::transform(table.begin(), table.end(), layouts.begin(),
+                 [](const ControlLayout& layout) { return &layout; });
   std::sort(layouts.begin(), layouts.end(), [](const ControlLayout* a, const ControlLayout* b) {
     return a->tab_index < b->tab_index;
   });
