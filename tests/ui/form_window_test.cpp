@@ -1,5 +1,6 @@
 #include "ui/qt/form_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -143,6 +144,12 @@ class FormWindowTest : public QObject {
     QCOMPARE(names.size(), 16);
     names.removeDuplicates();
     QCOMPARE(names.size(), 16);
+  }
+
+  void assistiveTechnologySeesAWindow() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quillet"));
   }
 
   void theButtonDrawsThreePasswordsFromTheChosenSet() {

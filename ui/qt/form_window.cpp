@@ -1,5 +1,7 @@
 #include "ui/qt/form_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,8 +15,22 @@
 #include "ui/qt/widget_factory.h"
 
 namespace quillet::qt {
+namespace {
+
+// Qt describes a bare QWidget to assistive technology as a filler pane, even as a top-level
+// window; screen readers look for a frame to announce the window's title when it is activated.
+QAccessibleInterface* DescribeFormWindow(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(FormWindow::staticMetaObject.className())) {
+    return nullptr;
+  }
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
 
 FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+  [[maybe_unused]] static const bool described_as_window =
+      (QAccessible::installFactory(DescribeFormWindow), true);
   setWindowTitle(QString::fromUtf8(Form1Layout.caption.data(),
                                    static_cast<qsizetype>(Form1Layout.caption.size())));
   for (const ControlLayout& layout : ControlTable()) {
