@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <algorithm>
 #include <vector>
@@ -69,9 +70,13 @@ void FormWindow::ConnectUserActions(Control control, QWidget* widget) {
       }
     });
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    // textEdited comes only from the user; the form's own writes come back through ShowValue.
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, control](const QString& text) { form_.SetText(control, text.toStdString()); });
+    // Assistive technology writes a box's text without key events and so without textEdited:
+    // every change counts but the window's own, which shows what the form already holds.
+    connect(edit, &QLineEdit::textChanged, this, [this, control](const QString& text) {
+      if (!showing_value_) {
+        form_.SetText(control, text.toStdString());
+      }
+    });
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
     connect(bar, &QScrollBar::valueChanged, this,
             [this, control](int value) { form_.SetValue(control, value); });
@@ -105,6 +110,7 @@ void FormWindow::ShowValue(Control control) {
     // selection and undo history, in the middle of the user's typing.
     const QString text = QString::fromStdString(form_.Text(control));
     if (edit->text() != text) {
+      const QScopedValueRollback showing(showing_value_, true);
       edit->setText(text);
     }
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
