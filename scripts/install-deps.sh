@@ -7,6 +7,7 @@ packages=(
   cmake make g++ pkg-config googletest libgtest-dev  # the core and its tests
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic  # the Qt window
   xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
+  desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core python3-pyatspi xdotool  # installing, the .deb, the screen-reader test
 )
 
 missing=()
