@@ -124,10 +124,15 @@ class PackageTest(unittest.TestCase):
         entry = desktop_entry(f"{self.root}/usr/share/applications/{APP_ID}.desktop")
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb",
                            PATH=f"{self.root}/usr/bin:{os.environ['PATH']}")
-        program = subprocess.Popen(entry["Exec"].split(), env=environment)
+        errors = tempfile.TemporaryFile(mode="w+")
+        program = subprocess.Popen(entry["Exec"].split(), env=environment, stderr=errors)
         self.addCleanup(program.wait, WAIT_LIMIT_SECONDS)
         self.addCleanup(program.terminate)
-        self.assertTrue(wait_for_window("Quillet"), "no window within the time limit")
+        if not wait_for_window("Quillet"):
+            errors.seek(0)
+            windows = run("xwininfo", "-root", "-tree")
+            self.fail(f"no window; program status {program.poll()}, said {errors.read()!r}, "
+                      f"the X server shows {windows}")
 
         found = owners(mapped_files(program.pid))
         depends = depends_of(self.deb)
