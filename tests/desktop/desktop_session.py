@@ -38,9 +38,12 @@ def read_line(stream_fd, what):
 
 def start_x_server():
     # -displayfd lets the server pick a free display, so sessions side by side never collide.
+    # Without -noreset the server resets whenever its last client leaves, and drops a client
+    # that connects meanwhile: a program started just as a polling xwininfo ends would abort.
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0", "1280x1024x24",
+         "-nolisten", "tcp"],
         pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
         start_new_session=True)
     os.close(write_end)
