@@ -5,11 +5,11 @@ set(CPACK_PACKAGE_NAME quillet)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quillet developers <dev@quillet.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "random passwords and deposit interest, in Japanese")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Quillet draws strong random passwords from the 62 letters and digits or from the 16 \
-hexadecimal digits: one of 30 characters and two whose lengths you choose from 1 to 50. \
-The same window works out the interest on a fixed-term deposit before and after tax. \
-The interface is in Japanese.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Quillet draws strong random passwords from the 62 letters and digits or from
+the 16 hexadecimal digits: one of 30 characters and two whose lengths you
+choose from 1 to 50. The same window works out the interest on a fixed-term
+deposit before and after tax. The interface is in Japanese.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
