@@ -68,14 +68,18 @@ def mapped_files(pid):
         return {f[5].strip() for f in fields if len(f) == 6 and f[5].startswith("/")}
 
 
-def wait_for_window(title):
+def wait_until(condition):
     deadline = time.monotonic() + WAIT_LIMIT_SECONDS
     while time.monotonic() < deadline:
-        window = subprocess.run(["xwininfo", "-name", title], capture_output=True, text=True)
-        if "IsViewable" in window.stdout:
+        if condition():
             return True
         time.sleep(0.05)
     return False
+
+
+def window_shown(title):
+    window = subprocess.run(["xwininfo", "-name", title], capture_output=True, text=True)
+    return "IsViewable" in window.stdout
 
 
 class PackageTest(unittest.TestCase):
@@ -125,14 +129,17 @@ class PackageTest(unittest.TestCase):
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb",
                            PATH=f"{self.root}/usr/bin:{os.environ['PATH']}")
         errors = tempfile.TemporaryFile(mode="w+")
+        self.addCleanup(errors.close)
         program = subprocess.Popen(entry["Exec"].split(), env=environment, stderr=errors)
         self.addCleanup(program.wait, WAIT_LIMIT_SECONDS)
         self.addCleanup(program.terminate)
-        if not wait_for_window("Quillet"):
+        if not wait_until(lambda: window_shown("Quillet")):
             errors.seek(0)
             windows = run("xwininfo", "-root", "-tree")
             self.fail(f"no window; program status {program.poll()}, said {errors.read()!r}, "
                       f"the X server shows {windows}")
+        # Qt opens a font when it first draws with it, which may come after the window is shown.
+        wait_until(lambda: any(path.startswith(FONT_FOLDER) for path in mapped_files(program.pid)))
 
         found = owners(mapped_files(program.pid))
         depends = depends_of(self.deb)
