@@ -9,6 +9,7 @@ packages=(
   xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile  # the Windows edition, under Wine
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
+  desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core python3-pyatspi xdotool  # installing, the .deb, the screen-reader test
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "ui/qt/form_window.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -146,6 +148,27 @@ class FormWindowTest : public QObject {
     QCOMPARE(names.size(), 16);
     names.removeDuplicates();
     QCOMPARE(names.size(), 16);
+  }
+
+  void assistiveTechnologySeesAWindow() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quillet"));
+  }
+
+  // Screen readers and voice control write a box's whole text at once, without key events.
+  void textWrittenByAssistiveTechnologyReachesTheForm() {
+    const auto write = [this](const char* box, const QString& text) {
+      QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(Edit(box));
+      edit->editableTextInterface()->replaceText(0, Edit(box)->text().size(), text);
+    };
+    write("Text11", QStringLiteral("5"));
+    QCOMPARE(Bar("HScroll2")->value(), 5);
+    write("Text2", QStringLiteral("100"));
+    write("Text3", QStringLiteral("1"));
+    write("Text5", QStringLiteral("1"));
+    QCOMPARE(Edit("Text6")->text(), QStringLiteral("10,000"));
+    QCOMPARE(Edit("Text7")->text(), QStringLiteral("8,000"));
   }
 
   void theButtonDrawsThreePasswordsFromTheChosenSet() {

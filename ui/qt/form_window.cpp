@@ -1,10 +1,13 @@
 #include "ui/qt/form_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <algorithm>
 #include <vector>
@@ -13,8 +16,22 @@
 #include "ui/qt/widget_factory.h"
 
 namespace quillet::qt {
+namespace {
+
+// Qt describes a bare QWidget to assistive technology as a filler pane, even as a top-level
+// window; screen readers look for a frame to announce the window's title when it is activated.
+QAccessibleInterface* DescribeFormWindow(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(FormWindow::staticMetaObject.className())) {
+    return nullptr;
+  }
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
 
 FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+  [[maybe_unused]] static const bool described_as_window =
+      (QAccessible::installFactory(DescribeFormWindow), true);
   setWindowTitle(ToQString(Form1Layout.caption));
   for (const ControlLayout& layout : ControlTable()) {
     QWidget* widget = CreateWidget(layout, this);
@@ -52,9 +69,13 @@ void FormWindow::ConnectUserActions(Control control, QWidget* widget) {
       }
     });
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    // textEdited comes only from the user; the form's own writes come back through ShowValue.
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, control](const QString& text) { form_.SetText(control, text.toStdString()); });
+    // Assistive technology writes a box's text without key events and so without textEdited:
+    // every change counts but the window's own, which shows what the form already holds.
+    connect(edit, &QLineEdit::textChanged, this, [this, control](const QString& text) {
+      if (!showing_value_) {
+        form_.SetText(control, text.toStdString());
+      }
+    });
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
     connect(bar, &QScrollBar::valueChanged, this,
             [this, control](int value) { form_.SetValue(control, value); });
@@ -88,6 +109,7 @@ void FormWindow::ShowValue(Control control) {
     // selection and undo history, in the middle of the user's typing.
     const QString text = QString::fromStdString(form_.Text(control));
     if (edit->text() != text) {
+      const QScopedValueRollback showing(showing_value_, true);
       edit->setText(text);
     }
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {

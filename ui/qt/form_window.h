@@ -31,6 +31,7 @@ class FormWindow final : public QWidget, private FormListener {
 
   Form1& form_;
   std::map<Control, QWidget*> widgets_;
+  bool showing_value_ = false;  // while the window writes a value the form holds
 };
 
 }  // namespace quillet::qt

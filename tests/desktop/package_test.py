@@ -1,0 +1,159 @@
+#!/usr/bin/python3
+"""Builds the Debian package, checks it, unpacks it into a throwaway root and starts the program
+the way its launcher does.
+
+Run inside desktop_session.py: package_test.py BUILD_DIRECTORY
+"""
+
+import glob
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from install_test import APP_ID, INSTALLED_FILES, desktop_entry, validation_problems
+
+WAIT_LIMIT_SECONDS = 20  # a loaded machine may take long to start a program
+FONT_FOLDER = "/usr/share/fonts/"
+# Libraries Qt opens when they are there and does without when not.
+OPTIONAL = {"libxcursor1"}  # themed mouse pointers on X11
+
+
+def run(*command):
+    return subprocess.run(command, capture_output=True, text=True, check=True).stdout
+
+
+def depends_of(deb):
+    """The package names in the Depends field, versions and alternatives aside."""
+    field = run("dpkg-deb", "--field", deb, "Depends")
+    return {part.split()[0] for part in field.split(",") if part.strip()}
+
+
+def dependency_closure(packages):
+    """The packages that installing these brings in, with every alternative of each choice."""
+    listing = run("apt-cache", "depends", "--recurse", "--no-recommends", "--no-suggests",
+                  "--no-conflicts", "--no-breaks", "--no-replaces", "--no-enhances", *packages)
+    return {line for line in listing.splitlines() if line and not line[0].isspace()}
+
+
+def essential_packages():
+    listing = run("dpkg-query", "--show", "--showformat=${Package} ${Essential}\\n")
+    return {line.split()[0] for line in listing.splitlines() if line.endswith(" yes")}
+
+
+def owners(paths):
+    """The installed packages that hold each path; a path no package holds is left out."""
+    # Debian 12 merged /lib into /usr/lib, but dpkg still knows some files by the old name.
+    old_names = {path: re.sub(r"^/usr/(lib|lib64|bin|sbin)/", r"/\1/", path) for path in paths}
+    query = subprocess.run(["dpkg-query", "--search", *paths, *old_names.values()],
+                           capture_output=True, text=True)
+    holders = {}
+    for line in query.stdout.splitlines():
+        packages, _, name = line.partition(": ")
+        holders[name] = {package.split(":")[0].strip() for package in packages.split(",")}
+    found = {}
+    for path in paths:
+        for name in (path, old_names[path]):
+            if name in holders:
+                found[path] = holders[name]
+    return found
+
+
+def mapped_files(pid):
+    with open(f"/proc/{pid}/maps", encoding="utf-8") as maps:
+        fields = (line.split(None, 5) for line in maps)
+        return {f[5].strip() for f in fields if len(f) == 6 and f[5].startswith("/")}
+
+
+def wait_until(condition):
+    deadline = time.monotonic() + WAIT_LIMIT_SECONDS
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(0.05)
+    return False
+
+
+def window_shown(title):
+    window = subprocess.run(["xwininfo", "-name", title], capture_output=True, text=True)
+    return "IsViewable" in window.stdout
+
+
+class PackageTest(unittest.TestCase):
+    build_directory = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.workspace = tempfile.TemporaryDirectory(prefix="quillet-package-")
+        output = os.path.join(cls.workspace.name, "out")
+        subprocess.run(["cpack", "-G", "DEB", "-B", output, "--config",
+                        os.path.join(cls.build_directory, "CPackConfig.cmake")],
+                       check=True, stdout=subprocess.DEVNULL)
+        (cls.deb,) = glob.glob(os.path.join(output, "quillet_*.deb"))
+        cls.root = os.path.join(cls.workspace.name, "root")
+        run("dpkg-deb", "--extract", cls.deb, cls.root)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.workspace.cleanup()
+
+    def test_is_named_and_versioned_for_this_machine(self):
+        architecture = run("dpkg", "--print-architecture").strip()
+        self.assertEqual(os.path.basename(self.deb), f"quillet_1.00_{architecture}.deb")
+        self.assertEqual(run("dpkg-deb", "--field", self.deb, "Package").strip(), "quillet")
+        self.assertEqual(run("dpkg-deb", "--field", self.deb, "Version").strip(), "1.00")
+
+    def test_depends_on_the_qt_libraries_and_the_japanese_font(self):
+        self.assertLessEqual({"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
+                              "fonts-ipafont-gothic"}, depends_of(self.deb))
+
+    def test_holds_the_installed_files_owned_by_root(self):
+        files = {}
+        for line in run("dpkg-deb", "--contents", self.deb).splitlines():
+            mode, owner, _, _, _, path = line.split(None, 5)
+            self.assertEqual(owner, "root/root", path)
+            if mode.startswith("-"):
+                files[path.removeprefix("./usr/")] = mode
+        self.assertEqual(set(files), INSTALLED_FILES)
+        self.assertEqual(files.pop("bin/quillet"), "-rwxr-xr-x")
+        self.assertEqual(set(files.values()), {"-rw-r--r--"})
+
+    def test_the_validators_accept_the_packaged_launcher_and_description(self):
+        self.assertEqual(validation_problems(os.path.join(self.root, "usr")), [])
+
+    def test_the_launcher_starts_the_window_with_only_what_the_package_brings(self):
+        entry = desktop_entry(f"{self.root}/usr/share/applications/{APP_ID}.desktop")
+        environment = dict(os.environ, QT_QPA_PLATFORM="xcb",
+                           PATH=f"{self.root}/usr/bin:{os.environ['PATH']}")
+        errors = tempfile.TemporaryFile(mode="w+")
+        self.addCleanup(errors.close)
+        program = subprocess.Popen(entry["Exec"].split(), env=environment, stderr=errors)
+        self.addCleanup(program.wait, WAIT_LIMIT_SECONDS)
+        self.addCleanup(program.terminate)
+        if not wait_until(lambda: window_shown("Quillet")):
+            errors.seek(0)
+            windows = run("xwininfo", "-root", "-tree")
+            self.fail(f"no window; program status {program.poll()}, said {errors.read()!r}, "
+                      f"the X server shows {windows}")
+        # Qt opens a font when it first draws with it, which may come after the window is shown.
+        wait_until(lambda: any(path.startswith(FONT_FOLDER) for path in mapped_files(program.pid)))
+
+        found = owners(mapped_files(program.pid))
+        depends = depends_of(self.deb)
+        brought = dependency_closure(depends | OPTIONAL) | essential_packages()
+        for path, packages in found.items():
+            if not path.startswith(FONT_FOLDER):
+                self.assertTrue(packages & brought, f"{path} comes from {packages}")
+        # Other fonts may be installed here; the Japanese one the window draws with must not
+        # need to be.
+        font_packages = set().union(*(packages for path, packages in found.items()
+                                      if path.startswith(FONT_FOLDER)))
+        self.assertTrue(font_packages & depends, font_packages)
+
+
+if __name__ == "__main__":
+    PackageTest.build_directory = sys.argv.pop(1)
+    unittest.main(verbosity=2)
