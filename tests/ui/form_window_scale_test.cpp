@@ -66,7 +66,8 @@ int PrintMeasures() {
   };
   print(QStringLiteral("Form1"), image.rect(), QRect());
   for (const ControlLayout& layout : ControlTable()) {
-    const QString name = QString::fromLatin1(layout.name.data(), layout.name.size());
+    const QString name =
+        QString::fromLatin1(layout.name.data(), static_cast<qsizetype>(layout.name.size()));
     const QWidget* widget = window.findChild<QWidget*>(name);
     const QRect place(widget->mapTo(&window, QPoint(0, 0)) * ratio, widget->size() * ratio);
     print(name, place, DarkPixels(image, place));
@@ -113,6 +114,9 @@ class FormWindowScaleTest : public QObject {
            std::abs(scaled.bottom() - doubled.bottom()) <= slack;
   }
 
+  // "slots" tells moc, and so QTest, which functions are the tests; the check sees only a second
+  // "private:".
+  // NOLINTNEXTLINE(readability-redundant-access-specifiers)
  private slots:
   void placesAndTextDoubleAtScaleTwo() {
     const Measures single = MeasureAt(QStringLiteral("1"));

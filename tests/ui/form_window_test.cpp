@@ -160,7 +160,8 @@ class FormWindowTest : public QObject {
   void textWrittenByAssistiveTechnologyReachesTheForm() {
     const auto write = [this](const char* box, const QString& text) {
       QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(Edit(box));
-      edit->editableTextInterface()->replaceText(0, Edit(box)->text().size(), text);
+      edit->editableTextInterface()->replaceText(0, static_cast<int>(Edit(box)->text().size()),
+                                                 text);
     };
     write("Text11", QStringLiteral("5"));
     QCOMPARE(Bar("HScroll2")->value(), 5);
