@@ -1,0 +1,27 @@
+"""Makes the Windows edition's zip with CPack and checks what a user unpacks from it."""
+
+import subprocess
+import sys
+import zipfile
+from pathlib import Path
+
+build = Path(sys.argv[1])
+subprocess.run(["cpack", "-G", "ZIP"], cwd=build, check=True, stdout=subprocess.DEVNULL)
+archive = build / "quillet-1.00-windows.zip"
+
+with zipfile.ZipFile(archive) as package:
+    names = sorted(package.namelist())
+    readme = package.read("README.txt").decode("utf-8-sig") if "README.txt" in names else ""
+    exe = package.read("quillet.exe") if "quillet.exe" in names else b""
+
+checks = {
+    f"holds quillet.exe and README.txt, nothing else: {names}": names == ["README.txt", "quillet.exe"],
+    "the program is a Windows executable": exe[:2] == b"MZ",
+    "the text is Japanese": "パスワード" in readme and "利息" in readme,
+    "the text has Windows line ends": "\r\n" in readme and "\n" not in readme.replace("\r\n", ""),
+}
+for name, passed in checks.items():
+    print(f"{'ok  ' if passed else 'FAIL'} {name}")
+failed = sum(not passed for passed in checks.values())
+print(f"{len(checks) - failed} passed, {failed} failed")
+sys.exit(1 if failed else 0)
