@@ -77,4 +77,14 @@ const ControlLayout& LayoutOf(Control control) {
   return *found;
 }
 
+std::vector<const ControlLayout*> ControlsInTabOrder() {
+  std::vector<const ControlLayout*> layouts(kControls.size());
+  std::transform(kControls.begin(), kControls.end(), layouts.begin(),
+                 [](const ControlLayout& layout) { return &layout; });
+  std::sort(layouts.begin(), layouts.end(), [](const ControlLayout* a, const ControlLayout* b) {
+    return a->tab_index < b->tab_index;
+  });
+  return layouts;
+}
+
 }  // namespace quillet

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/control.h"
 
@@ -70,5 +71,8 @@ extern const WindowLayout Form1Layout;
 std::span<const ControlLayout> ControlTable();
 
 const ControlLayout& LayoutOf(Control control);
+
+// Every control, ordered by tab index: the order in which the Tab key visits those that take focus.
+std::vector<const ControlLayout*> ControlsInTabOrder();
 
 }  // namespace quillet

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,17 +29,12 @@ TEST(ControlTable, HoldsEveryControlOnceWithItsOwnTabIndex) {
 }
 
 TEST(ControlTable, FocusCyclesInTheDesignedOrder) {
-  std::vector<const ControlLayout*> focusable;
-  for (const ControlLayout& c : ControlTable()) {
-    if (TakesFocus(c)) {
-      focusable.push_back(&c);
+  std::vector<std::string> order;
+  for (const ControlLayout* c : ControlsInTabOrder()) {
+    if (TakesFocus(*c)) {
+      order.emplace_back(c->name);
     }
   }
-  std::sort(focusable.begin(), focusable.end(),
-            [](auto* a, auto* b) { return a->tab_index < b->tab_index; });
-  std::vector<std::string> order(focusable.size());
-  std::transform(focusable.begin(), focusable.end(), order.begin(),
-                 [](const ControlLayout* c) { return std::string(c->name); });
   // The two option buttons are one stop; Option1 comes first by index.
   const std::vector<std::string> expected = {
       "Command1", "Text1", "Option1",  "Option2", "Text2", "Text3",  "Text4",  "Text5",

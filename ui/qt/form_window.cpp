@@ -9,8 +9,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <algorithm>
-#include <vector>
 
 #include "app/control_table.h"
 #include "ui/qt/widget_factory.h"
@@ -83,17 +81,16 @@ void FormWindow::ConnectUserActions(Control control, QWidget* widget) {
 }
 
 void FormWindow::SetTabOrder() {
-  std::vector<const ControlLayout*> focusable;
-  for (const ControlLayout& layout : ControlTable()) {
-    if (layout.kind != ControlKind::Label) {
-      focusable.push_back(&layout);
+  QWidget* previous = nullptr;
+  for (const ControlLayout* layout : ControlsInTabOrder()) {
+    if (layout->kind == ControlKind::Label) {
+      continue;
     }
-  }
-  std::sort(focusable.begin(), focusable.end(), [](const ControlLayout* a, const ControlLayout* b) {
-    return a->tab_index < b->tab_index;
-  });
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    setTabOrder(widgets_.at(focusable[i - 1]->control), widgets_.at(focusable[i]->control));
+    QWidget* widget = widgets_.at(layout->control);
+    if (previous != nullptr) {
+      setTabOrder(previous, widget);
+    }
+    previous = widget;
   }
 }
 

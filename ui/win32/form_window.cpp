@@ -2,9 +2,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "app/control_table.h"
 #include "ui/win32/control_ids.h"
@@ -36,18 +34,6 @@ WindowKind KindOf(ControlKind kind) {
       return {L"STATIC", SS_LEFT};
   }
   return {L"STATIC", 0};
-}
-
-// The dialog manager's Tab key follows the order in which the controls were created.
-std::vector<const ControlLayout*> InTabOrder() {
-  const auto table = ControlTable();
-  std::vector<const ControlLayout*> layouts(table.size());
-  std::transform(table.begin(), table.end(), layouts.begin(),
-                 [](const ControlLayout& layout) { return &layout; });
-  std::sort(layouts.begin(), layouts.end(), [](const ControlLayout* a, const ControlLayout* b) {
-    return a->tab_index < b->tab_index;
-  });
-  return layouts;
 }
 
 std::wstring WindowText(HWND window) {
@@ -111,7 +97,8 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
 
 void FormWindow::CreateControls(HINSTANCE instance) {
   ControlKind previous_kind = ControlKind::Label;
-  for (const ControlLayout* layout : InTabOrder()) {
+  // The dialog manager's Tab key follows the order in which the controls were created.
+  for (const ControlLayout* layout : ControlsInTabOrder()) {
     const auto [class_name, kind_style] = KindOf(layout->kind);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
     // Option buttons in a row form one group, so that the arrow keys move among them and
