@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Quillet need, where missing.
+#   scripts/install-deps.sh        everything the tests need
+#   scripts/install-deps.sh run    only what building and opening the window needs
 set -euo pipefail
 
 # One line a purpose.
@@ -7,6 +9,8 @@ packages=(
   cmake make g++ pkg-config googletest libgtest-dev  # the core and its tests
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic  # the Qt window
   xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
+)
+[ "${1:-}" = run ] || packages+=(
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile  # the Windows edition, under Wine
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
   desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core python3-pyatspi xdotool  # installing, the .deb, the screen-reader test

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release --target quillet
 
