@@ -20,7 +20,7 @@ repeat=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benc
 QT_QPA_PLATFORM=offscreen "$bench/window_click_benchmark" "${repeat[@]}" >"$results/window.csv"
 # Quillet against the bare window, then the bare window with one label against the bare window:
 # the second tells how much of the first is the cost of drawing any text at all.
-XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
   bash -c "$bench/startup_runner $starts $bench/quillet_first_frame $bench/bare_window_first_frame \
              >$results/startup.txt &&
            $bench/startup_runner $starts $bench/text_window_first_frame \

@@ -9,7 +9,7 @@ export QUILLET_EXE=$quillet_root/build/windows/bin/quillet.exe QUILLET_SHOT=$out
 
 wineserver -k 2>/dev/null || true
 wineserver -w
-xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" bash -c '
+xvfb-run --auto-servernum --server-args="-screen 0 800x600x24 -noreset" bash -c '
   set -euo pipefail
   wine "$QUILLET_EXE" &
   trap "wineserver -k 2>/dev/null || true" EXIT

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 binary=${QUILLET_BINARY:-build/release/ui/qt/quillet}
 
 export QUILLET_BINARY_PATH=$(realpath "$binary") QUILLET_SHOT=$output
-xvfb-run --auto-servernum --server-args="-screen 0 800x600x24" bash -c '
+xvfb-run --auto-servernum --server-args="-screen 0 800x600x24 -noreset" bash -c '
   set -euo pipefail
   export XDG_RUNTIME_DIR=$(mktemp -d)
   "$QUILLET_BINARY_PATH" &

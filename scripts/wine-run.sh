@@ -9,7 +9,7 @@ if [ "${1:-}" = "--display" ]; then
   shift
   wineserver -k 2>/dev/null || true
   wineserver -w
-  exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+  exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
     bash -c 'status=0; wine "$@" || status=$?; wineserver -k 2>/dev/null || true; exit $status' \
     wine-run "$@"
 fi
