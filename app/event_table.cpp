@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/event_table.h"
 
 #include "app/form_load.h"

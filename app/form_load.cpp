@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/form_load.h"
 
 #include "app/form.h"

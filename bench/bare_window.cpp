@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline for the start-up: the least a Qt Widgets program does to show a window.
 
 #include <QApplication>

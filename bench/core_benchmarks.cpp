@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The core's costs per user action, with the system's random source, and the random source's
 // throughput beside the system call it draws from.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked into a Qt program beside its own main(): as soon as the program's window has painted its
 // first frame, prints the monotonic clock in nanoseconds and ends the process, so that a runner
 // can time the start-up from outside and read the peak memory it took.

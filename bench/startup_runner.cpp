@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts two programs built with the first-frame probe in turn, many times each, and reports for
 // each the median time from process start to its first painted frame, its median peak resident
 // memory, and the ratio of the first to the second:

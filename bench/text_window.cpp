@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bare window with one line of Japanese text: what a window pays for drawing any text at
 // all, which the bare window never does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One click on the real 実行 button of the Qt window, through to the repainted password boxes, on
 // the offscreen platform, with the lengths 50 and 50 of the core's click benchmark.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` in a build directory makes quillet_<version>_<architecture>.deb for Debian 12
 # from what desktop_install.cmake installs.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs Quillet the way Linux desktops expect: the program, its launcher in the menu, the icon
 # in every size a menu or dock asks for, and the software centre's description.
 include(GNUInstallDirs)
@@ -17,3 +18,21 @@ foreach(size IN ITEMS 16 32 48 64 128 256)
   install(FILES ui/resources/quillet-${size}.png
     DESTINATION ${icon_theme_dir}/${size}x${size}/apps RENAME ${QUILLET_APP_ID}.png)
 endforeach()
+
+# The manual pages and Debian's changelog, compressed as Debian keeps them: gzip -n leaves out the
+# name and time, so that the same sources always give the same files.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/quillet)
+add_custom_target(quillet_docs ALL)
+function(install_compressed source destination)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/compressed/${source})
+  add_custom_command(OUTPUT ${output}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${source} ${output}
+    COMMAND gzip -9nf ${output}
+    DEPENDS ${PROJECT_SOURCE_DIR}/${source})
+  target_sources(quillet_docs PRIVATE ${output}.gz)
+  install(FILES ${output}.gz DESTINATION ${destination})
+endfunction()
+install_compressed(ui/linux/man/quillet.1 ${CMAKE_INSTALL_MANDIR}/man1)
+install_compressed(ui/linux/man/ja/quillet.1 ${CMAKE_INSTALL_MANDIR}/ja/man1)
+install_compressed(ui/linux/debian/changelog ${doc_dir})
+install(FILES ui/linux/debian/copyright DESTINATION ${doc_dir})

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows edition with Debian's mingw-w64. The -posix compilers give the C++
 # standard library its threads, which GoogleTest needs; the programs run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "convert/format_grouped.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "convert/round_half_even.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "convert/text_number.h"
 
 #include <charconv>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "fuzz/action_observer.h"
 
 #include "convert/text_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds any bytes to the conversions: as a text the user typed, and (its first eight bytes) as a
 // double and as a whole number. No input may crash or hang them, and what they write must read
 // back as the number it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays a user's session against the window's core: the input is read as a sequence of actions
 // (typing, pasting and deleting in any box, scroll bar clicks and thumb releases, option changes,
 // clicks on the button, a failing random source), and every rule of the window is checked after

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "fuzz/form_properties.h"
 
 #include <algorithm>

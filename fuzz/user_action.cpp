@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "fuzz/user_action.h"
 
 #include <array>

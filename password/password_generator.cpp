@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "password/password_generator.h"
 
 #include <algorithm>

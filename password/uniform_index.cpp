@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "password/uniform_index.h"
 
 namespace quillet {

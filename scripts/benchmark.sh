@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds and runs every benchmark, then writes docs/performance.md: each figure beside its
 # baseline and target, the machine it ran on, and the command that reproduces it. Takes a few
 # minutes; the figures mean most on an otherwise idle machine.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the project's own sources without running them, and fails on any finding: formatting
-# (.clang-format), clang-tidy (.clang-tidy) and cppcheck. clang-tidy reads the compile commands
-# of a clang configuration of every target, tests, fuzzers and benchmarks included.
+# SPDX-License-Identifier: MIT
+# Checks the project's own sources without running them, and fails on any finding: the licence
+# line, formatting (.clang-format), clang-tidy (.clang-tidy) and cppcheck. clang-tidy reads the
+# compile commands of a clang configuration of every target, tests, fuzzers and benchmarks included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,15 @@ mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 # The Windows edition's sources need the Windows headers: the mingw-w64 build checks them, with
 # every warning an error.
 mapfile -t units < <(git ls-files '*.cpp' ':!ui/win32' ':!tests/win32')
+
+echo "== licence"
+# Every source file says its licence in its first lines, where tools that read SPDX tags look.
+unlabelled=$(git ls-files '*.cpp' '*.h' '*.rc' '*.py' '*.sh' '*.cmake' '*CMakeLists.txt' .ci/run |
+  while read -r file; do head -n 3 "$file" | grep -q 'SPDX-License-Identifier: MIT' || echo "$file"; done)
+if [ -n "$unlabelled" ]; then
+  printf 'No SPDX-License-Identifier line:\n%s\n' "$unlabelled"
+  exit 1
+fi
 
 echo "== clang-format"
 clang-format --dry-run -Werror "${sources[@]}"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzzers and runs each in turn for the given number of seconds (600 unless told):
 #   scripts/fuzz.sh [SECONDS]
 # Each starts from its committed seeds (fuzz/corpus/NAME) and from what earlier runs found

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that building, running and testing Quillet need, where missing.
 #   scripts/install-deps.sh        everything the tests need
 #   scripts/install-deps.sh run    only what building and opening the window needs
@@ -13,7 +14,7 @@ packages=(
 [ "${1:-}" = run ] || packages+=(
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile  # the Windows edition, under Wine
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
-  desktop-file-utils appstream dpkg-dev file dbus-daemon at-spi2-core python3-pyatspi xdotool  # installing, the .deb, the screen-reader test
+  desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi xdotool  # installing, the .deb and its check, the screen-reader test
 )
 
 missing=()

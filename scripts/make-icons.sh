@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the window icon's PNG sizes and the Windows .ico from ui/resources/quillet.svg.
 # The results are committed; run this again after changing the SVG.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Quillet with optimisation and makes its Debian package,
 # build/release/quillet_1.00_<architecture>.deb.
 set -euo pipefail

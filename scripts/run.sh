@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Quillet and opens its window. Without a display, it opens the
 # window on a virtual X server instead and saves a picture of it to quillet-window.png.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Opens the Windows edition under Wine on a virtual X server and saves a picture of its window,
 # caption bar and frame included: scripts/screenshot-windows.sh OUT.png
 # Expects it built (cmake --preset windows && cmake --build --preset windows).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Opens the built window on a virtual X server and saves a picture of it: scripts/screenshot.sh OUT.png
 # Expects a built program (scripts/run.sh builds it); QUILLET_BINARY overrides where it is.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, then builds every target and runs every test: on Linux with and
 # without optimisation (the optimiser finds warnings of its own), and the Windows edition,
 # cross-built and run under Wine.

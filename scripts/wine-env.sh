@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced: sets up Wine for the Windows edition, in the project's own prefix, made on first use.
 quillet_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${QUILLET_WINEPREFIX:-$quillet_root/build/wine-prefix}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the Wine prefix the Windows edition's tests run in: WINEPREFIX must name it.
 set -euo pipefail
 : "${WINEPREFIX:?}"

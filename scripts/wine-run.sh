@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine, in the project's own prefix.
 # With --display, the program gets a virtual X server of its own and Wine's server ends with it,
 # so that no Wine process outlives the display it was started on.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/control_table.h"
 
 #include <gtest/gtest.h>

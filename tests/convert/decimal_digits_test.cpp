@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "convert/decimal_digits.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Uses the Quillet window as a screen reader does, through AT-SPI only.
 
 Run inside desktop_session.py: accessibility_test.py QUILLET_PROGRAM

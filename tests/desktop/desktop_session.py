@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Runs a command in a desktop session of its own: desktop_session.py COMMAND [ARGUMENT...]
 
 The session is a virtual X server and a D-Bus session bus, which starts the accessibility bus

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Installs a built Quillet with `cmake --install` and checks what a desktop finds there.
 
 install_test.py BUILD_DIRECTORY
@@ -20,6 +21,10 @@ INSTALLED_FILES = {
     f"share/metainfo/{APP_ID}.metainfo.xml",
     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
     *(f"share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png" for size in ICON_SIZES),
+    "share/man/man1/quillet.1.gz",
+    "share/man/ja/man1/quillet.1.gz",
+    "share/doc/quillet/copyright",
+    "share/doc/quillet/changelog.gz",
 }
 
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Builds the Debian package, checks it, unpacks it into a throwaway root and starts the program
 the way its launcher does.
 
@@ -120,6 +121,13 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(set(files), INSTALLED_FILES)
         self.assertEqual(files.pop("bin/quillet"), "-rwxr-xr-x")
         self.assertEqual(set(files.values()), {"-rw-r--r--"})
+
+    def test_debians_own_checker_reports_nothing(self):
+        # Every tag counts, errors, warnings and hints alike.
+        lintian = subprocess.run(["lintian", "--info", "--display-info", "--tag-display-limit", "0",
+                                  "--fail-on", "error,warning,info", self.deb],
+                                 capture_output=True, text=True)
+        self.assertEqual((lintian.returncode, lintian.stdout), (0, ""), lintian.stderr)
 
     def test_the_validators_accept_the_packaged_launcher_and_description(self):
         self.assertEqual(validation_problems(os.path.join(self.root, "usr")), [])

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "interest/calc_interest.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "password/length_selector.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Checks the Windows edition's executable: what it imports, its version record, its size."""
 
 import sys
@@ -39,7 +40,8 @@ checks = {
     f"{size} bytes, at most {LARGEST_SIZE}": size <= LARGEST_SIZE,
 }
 for key, value in {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "Quillet",
-                   "InternalName": "Quillet"}.items():
+                   "InternalName": "Quillet",
+                   "LegalCopyright": "Copyright (c) 2026 The Quillet developers. MIT License."}.items():
     checks[f"{key} {value!r}"] = japanese_strings.get(key) == value
 
 for name, passed in checks.items():

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Makes the Windows edition's zip with CPack and checks what a user unpacks from it."""
 
 import subprocess
@@ -13,9 +14,12 @@ with zipfile.ZipFile(archive) as package:
     names = sorted(package.namelist())
     readme = package.read("README.txt").decode("utf-8-sig") if "README.txt" in names else ""
     exe = package.read("quillet.exe") if "quillet.exe" in names else b""
+    licence = package.read("LICENSE.txt").decode("utf-8") if "LICENSE.txt" in names else ""
 
 checks = {
-    f"holds quillet.exe and README.txt, nothing else: {names}": names == ["README.txt", "quillet.exe"],
+    f"holds quillet.exe, README.txt and LICENSE.txt, nothing else: {names}":
+        names == ["LICENSE.txt", "README.txt", "quillet.exe"],
+    "the licence is MIT's": licence.startswith("MIT License"),
     "the program is a Windows executable": exe[:2] == b"MZ",
     "the text is Japanese": "パスワード" in readme and "利息" in readme,
     "the text has Windows line ends": "\r\n" in readme and "\n" not in readme.replace("\r\n", ""),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "quillet_process.h"
 
 #include <algorithm>

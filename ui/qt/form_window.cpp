@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ui/qt/form_window.h"
 
 #include <QAccessible>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ui/qt/widget_factory.h"
 
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ui/win32/form_window.h"
 
 #include <commctrl.h>
