@@ -38,6 +38,7 @@ struct ControlLayout {
   std::string_view caption;  // of buttons and labels; text boxes start with their FormState text
   int tab_index;             // focus goes in increasing order; labels never take it
   bool password_font;        // PasswordFont instead of the window's default font
+  bool secret;               // its copies carry the marks that keep them out of clipboard histories
   std::optional<Rgb> background;     // the platform's colour where not given
   std::string_view accessible_name;  // what a screen reader says for the control
 };

@@ -130,15 +130,22 @@ bool QuilletProcess::Focused(Control& control) const {
   return true;
 }
 
-void QuilletProcess::PressKey(WORD virtual_key, bool shift) const {
-  std::vector<INPUT> inputs;
+void QuilletProcess::PressKey(WORD virtual_key, bool shift, bool control) const {
+  std::vector<WORD> held;
   if (shift) {
-    inputs.push_back(KeyInput(VK_SHIFT, 0, 0));
+    held.push_back(VK_SHIFT);
+  }
+  if (control) {
+    held.push_back(VK_CONTROL);
+  }
+  std::vector<INPUT> inputs;
+  for (const WORD modifier : held) {
+    inputs.push_back(KeyInput(modifier, 0, 0));
   }
   inputs.push_back(KeyInput(virtual_key, 0, 0));
   inputs.push_back(KeyInput(virtual_key, 0, KEYEVENTF_KEYUP));
-  if (shift) {
-    inputs.push_back(KeyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
+  for (const WORD modifier : held) {
+    inputs.push_back(KeyInput(modifier, 0, KEYEVENTF_KEYUP));
   }
   Send(inputs);
 }

@@ -35,7 +35,7 @@ class QuilletProcess {
   bool Focused(Control& control) const;
 
   // Real key presses, through the system's input queue.
-  void PressKey(WORD virtual_key, bool shift = false) const;
+  void PressKey(WORD virtual_key, bool shift = false, bool control = false) const;
   void TypeText(const std::wstring& text) const;
 
   // Waits, a bounded time, until the window has done what the input asked of it.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,48 @@ namespace {
 
 bool OnlyFrom(const std::wstring& text, std::string_view characters) {
   return Narrow(text).find_first_not_of(characters) == std::string::npos;
+}
+
+// What another program finds on the clipboard: the text, and the formats that keep it out of
+// clipboard histories.
+struct ClipboardContents {
+  std::wstring text;
+  bool excluded_from_monitors = false;
+  std::optional<DWORD> in_history;
+  std::optional<DWORD> to_cloud;
+};
+
+ClipboardContents ReadClipboard() {
+  ClipboardContents contents;
+  if (!OpenClipboard(nullptr)) {
+    return contents;
+  }
+  if (HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
+    contents.text = static_cast<const wchar_t*>(GlobalLock(text));
+    GlobalUnlock(text);
+  }
+  contents.excluded_from_monitors = IsClipboardFormatAvailable(RegisterClipboardFormatW(
+                                        L"ExcludeClipboardContentFromMonitorProcessing")) != 0;
+  auto dword = [](const wchar_t* format) -> std::optional<DWORD> {
+    HANDLE data = GetClipboardData(RegisterClipboardFormatW(format));
+    if (data == nullptr || GlobalSize(data) < sizeof(DWORD)) {
+      return std::nullopt;
+    }
+    const DWORD value = *static_cast<const DWORD*>(GlobalLock(data));
+    GlobalUnlock(data);
+    return value;
+  };
+  contents.in_history = dword(L"CanIncludeInClipboardHistory");
+  contents.to_cloud = dword(L"CanUploadToCloudClipboard");
+  CloseClipboard();
+  return contents;
+}
+
+void EmptyTheClipboard() {
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
 }
 
 class Win32Window : public ::testing::Test {
@@ -206,6 +249,55 @@ TEST_F(Win32Window, TheOptionButtonsAreOneStopOnTheSelectedOne) {
   // The choice took: the next passwords are hexadecimal.
   quillet.Click(Control::Command1);
   EXPECT_TRUE(OnlyFrom(quillet.Text(Control::Text1), HexDigits));
+}
+
+TEST_F(Win32Window, CopiedPasswordsStayOutOfClipboardHistories) {
+  enum class How { CopyMessage, CutMessage, CtrlC, CtrlInsert, ShiftDelete };
+  struct Copy {
+    Control box;
+    How how;
+    bool marked;
+  };
+  const Copy copies[] = {
+      {Control::Text9, How::CopyMessage, true}, {Control::Text10, How::CutMessage, true},
+      {Control::Text1, How::CtrlC, true},       {Control::Text1, How::CtrlInsert, true},
+      {Control::Text1, How::ShiftDelete, true}, {Control::Text8, How::CopyMessage, false},
+  };
+  quillet.Click(Control::Command1);
+  quillet.PressKey(VK_TAB);  // the keys go to Text1
+  ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Text1); }));
+  for (const Copy& copy : copies) {
+    const std::string row =
+        std::string(LayoutOf(copy.box).name) + " way " + std::to_string(static_cast<int>(copy.how));
+    const std::wstring text = quillet.Text(copy.box);
+    HWND box = quillet.Child(copy.box);
+    EmptyTheClipboard();
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    switch (copy.how) {
+      case How::CopyMessage:
+        SendMessageW(box, WM_COPY, 0, 0);
+        break;
+      case How::CutMessage:
+        SendMessageW(box, WM_CUT, 0, 0);
+        break;
+      case How::CtrlC:
+        quillet.PressKey('C', false, true);
+        break;
+      case How::CtrlInsert:
+        quillet.PressKey(VK_INSERT, false, true);
+        break;
+      case How::ShiftDelete:
+        quillet.PressKey(VK_DELETE, true);
+        break;
+    }
+    ASSERT_TRUE(quillet.WaitUntil([] { return !ReadClipboard().text.empty(); })) << row;
+    const ClipboardContents contents = ReadClipboard();
+    EXPECT_EQ(contents.text, text) << row;
+    EXPECT_EQ(contents.excluded_from_monitors, copy.marked) << row;
+    EXPECT_EQ(contents.in_history, copy.marked ? std::optional<DWORD>(0) : std::nullopt) << row;
+    EXPECT_EQ(contents.to_cloud, copy.marked ? std::optional<DWORD>(0) : std::nullopt) << row;
+  }
+  EXPECT_EQ(quillet.Text(Control::Text10), L"");  // what was cut is gone
 }
 
 }  // namespace

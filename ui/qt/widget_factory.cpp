@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/form_state.h"
+#include "ui/qt/secret_line_edit.h"
 
 namespace quillet::qt {
 namespace {
@@ -38,7 +39,7 @@ QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent) {
     case ControlKind::OptionButton:
       return new QRadioButton(ToQString(layout.caption), parent);
     case ControlKind::TextBox:
-      return new QLineEdit(parent);
+      return layout.secret ? new SecretLineEdit(parent) : new QLineEdit(parent);
     case ControlKind::ScrollBar:
       return CreateScrollBar(parent);
     case ControlKind::Label:

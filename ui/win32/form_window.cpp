@@ -8,6 +8,7 @@
 
 #include "app/control_table.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/secret_edit.h"
 #include "ui/win32/wide_text.h"
 
 namespace quillet::win32 {
@@ -36,13 +37,6 @@ WindowKind KindOf(ControlKind kind) {
       return {L"STATIC", SS_LEFT};
   }
   return {L"STATIC", 0};
-}
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 void SetStyleBit(HWND window, DWORD bit, bool on) {
@@ -118,6 +112,9 @@ void FormWindow::CreateControls(HINSTANCE instance) {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout->control))),
                         instance, nullptr);
     controls_[layout->control] = child;
+    if (layout->secret) {
+      KeepCopiesOutOfClipboardHistory(child);
+    }
     if (layout->kind == ControlKind::ScrollBar) {
       SCROLLINFO range{
           sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, kScrollMinimum, kScrollMaximum, 0, 0, 0};

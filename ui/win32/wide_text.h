@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -10,5 +12,8 @@ namespace quillet::win32 {
 // The core's texts are UTF-8; Windows speaks UTF-16.
 std::wstring Widen(std::string_view text);
 std::string Narrow(std::wstring_view text);
+
+// The whole text of a window of this process.
+std::wstring WindowText(HWND window);
 
 }  // namespace quillet::win32

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+
+#include "ui/qt/secret_line_edit.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+namespace quillet::qt {
+namespace {
+
+// Whether the action was wired to the box's slot, which it then is no longer. Qt wires its
+// standard menu by the slot's name in some versions and by pointer in others.
+template <typename Slot>
+bool Unwire(QAction* action, QLineEdit* box, const char* slot_name, Slot slot) {
+  return QObject::disconnect(action, &QAction::triggered, box, slot) ||
+         QObject::disconnect(action, SIGNAL(triggered(bool)), box, slot_name);
+}
+
+}  // namespace
+
+void SecretLineEdit::keyPressEvent(QKeyEvent* event) {
+  // The standard keys include Ctrl+Insert and Shift+Delete, and the keyboards' own Copy and
+  // Cut keys.
+  if (event->matches(QKeySequence::Copy)) {
+    CopySelection(QClipboard::Clipboard);
+    event->accept();
+  } else if (event->matches(QKeySequence::Cut)) {
+    CutSelection();
+    event->accept();
+  } else {
+    QLineEdit::keyPressEvent(event);
+    if (event->isAccepted()) {
+      MarkPrimarySelection();
+    }
+  }
+}
+
+void SecretLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+  QLineEdit::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) {
+    MarkPrimarySelection();
+  }
+}
+
+void SecretLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  // The menu's Copy and Cut are the actions wired to QLineEdit's own; they get this box's instead.
+  for (QAction* action : menu->actions()) {
+    if (Unwire(action, this, SLOT(copy()), &QLineEdit::copy)) {
+      connect(action, &QAction::triggered, this, [this] { CopySelection(QClipboard::Clipboard); });
+    } else if (Unwire(action, this, SLOT(cut()), &QLineEdit::cut)) {
+      connect(action, &QAction::triggered, this, &SecretLineEdit::CutSelection);
+    }
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+void SecretLineEdit::CopySelection(QClipboard::Mode mode) const {
+  if (!hasSelectedText()) {
+    return;
+  }
+  auto* data = new QMimeData;
+  data->setText(selectedText());
+  data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+  QGuiApplication::clipboard()->setMimeData(data, mode);
+}
+
+void SecretLineEdit::CutSelection() {
+  if (!isReadOnly() && hasSelectedText()) {
+    CopySelection(QClipboard::Clipboard);
+    del();
+  }
+}
+
+void SecretLineEdit::MarkPrimarySelection() const {
+  if (QGuiApplication::clipboard()->supportsSelection()) {
+    CopySelection(QClipboard::Selection);
+  }
+}
+
+}  // namespace quillet::qt

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <QClipboard>
+#include <QLineEdit>
+
+namespace quillet::qt {
+
+// A text box whose copies clipboard histories leave out. Whatever the user copies or cuts from
+// it, with keys, the context menu or, on X11, by selecting, goes to the clipboard with the mark
+// password managers give their secrets, which Klipper, CopyQ and fcitx5 honour.
+class SecretLineEdit final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void CopySelection(QClipboard::Mode mode) const;
+  void CutSelection();
+  // QLineEdit has already put a selection it made on X11's primary selection, without the mark.
+  void MarkPrimarySelection() const;
+};
+
+}  // namespace quillet::qt
