@@ -119,8 +119,12 @@ class FormWindowTest : public QObject {
     QVERIFY(Edit("Text5")->palette().color(QPalette::Base) != pink);
 
     // The password boxes need a face with Japanese glyphs; the labels rely on the system's
-    // fallback to one.
+    // fallback to one. A box takes its face once it has something to draw: the caret of the
+    // focus, or a password.
     QVERIFY(!QFontDatabase::families(QFontDatabase::Japanese).isEmpty());
+    Edit("Text9")->setFocus();
+    QCOMPARE(Edit("Text9")->font().pointSize(), 12);
+    ClickGenerate();
     for (const char* name : {"Text1", "Text9", "Text10"}) {
       const QFont font = Edit(name)->font();
       QCOMPARE(font.pointSize(), 12);
