@@ -14,7 +14,7 @@ packages=(
 [ "${1:-}" = run ] || packages+=(
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile  # the Windows edition, under Wine
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
-  desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
+  desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi orca xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
 )
 
 missing=()

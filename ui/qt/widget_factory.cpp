@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/form_state.h"
+#include "ui/qt/focus_before_caret.h"
 #include "ui/qt/secret_line_edit.h"
 
 namespace quillet::qt {
@@ -68,8 +69,11 @@ QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent) {
       return new QPushButton(ToQString(layout.caption), parent);
     case ControlKind::OptionButton:
       return new QRadioButton(ToQString(layout.caption), parent);
-    case ControlKind::TextBox:
-      return layout.secret ? new SecretLineEdit(parent) : new QLineEdit(parent);
+    case ControlKind::TextBox: {
+      QLineEdit* box = layout.secret ? new SecretLineEdit(parent) : new QLineEdit(parent);
+      ReportFocusBeforeCaret(box);
+      return box;
+    }
     case ControlKind::ScrollBar:
       return CreateScrollBar(parent);
     case ControlKind::Label:

@@ -1,0 +1,126 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Tabs through the Quillet window with the Orca screen reader running, and checks that Orca
+speaks the name of every control the keyboard reaches.
+
+Run inside desktop_session.py: orca_test.py QUILLET_PROGRAM
+"""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+START_LIMIT_SECONDS = 30  # Orca takes seconds to start, more on a loaded machine
+SPEECH_LIMIT_SECONDS = 5
+
+# The stops of the Tab key from the button on, by the names the window gives them.
+TAB_CYCLE = ["30桁のパスワード", "全英数字･大文字･小文字", "預け入れ金額(万円)", "預け入れ期間(年)",
+             "預け入れ期間(ヶ月)", "利率(％)", "満期時の利息額(税引前)(円)",
+             "満期時の利息額(税引後)(円)", "パスワード1の桁数の調節", "パスワード1の桁数",
+             "パスワード1", "パスワード2", "パスワード2の桁数", "パスワード2の桁数の調節", "実行"]
+
+# Orca speaks to its debug log only: no speech server, no sound device. The log is written a line
+# at a time, so that what Orca says can be read as it says it.
+CUSTOMIZATIONS = """\
+import orca.debug
+import orca.settings
+orca.settings.speechServerFactory = None
+orca.settings.speechFactoryModules = []
+orca.debug.debugFile.reconfigure(line_buffering=True)
+"""
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\{")
+
+
+class SpeechLog:
+    """What Orca has said, read from its debug log as it grows."""
+
+    def __init__(self, path):
+        self.path = path
+        self.read_up_to = 0
+
+    def new_speech(self):
+        with open(self.path, "rb") as log:
+            log.seek(self.read_up_to)
+            text = log.read()
+        complete = text[:text.rfind(b"\n") + 1]
+        self.read_up_to += len(complete)
+        return SPEECH.findall(complete.decode("utf-8", errors="replace"))
+
+    def wait_for(self, words):
+        """Everything said until the words, as words of their own, or within the time limit."""
+        said = []
+        spoken = re.compile(rf"(^|\s){re.escape(words)}(\s|\.|$)")
+        deadline = time.monotonic() + SPEECH_LIMIT_SECONDS
+        while time.monotonic() < deadline:
+            said += self.new_speech()
+            if any(spoken.search(line) for line in said):
+                return said
+            time.sleep(0.02)
+        raise AssertionError(f"Orca did not say {words!r}; it said {said}")
+
+
+class OrcaTest(unittest.TestCase):
+    program = None
+
+    def setUp(self):
+        workspace = tempfile.TemporaryDirectory(prefix="quillet-orca-")
+        self.addCleanup(workspace.cleanup)
+        preferences = os.path.join(workspace.name, "preferences")
+        os.mkdir(preferences)
+        with open(os.path.join(preferences, "orca-customizations.py"), "w") as file:
+            file.write(CUSTOMIZATIONS)
+        log_path = os.path.join(workspace.name, "orca.log")
+        open(log_path, "w").close()
+        self.speech = SpeechLog(log_path)
+
+        orca = subprocess.Popen(["orca", "--user-prefs", preferences, "--debug-file", log_path],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(orca.wait, SPEECH_LIMIT_SECONDS)
+        self.addCleanup(orca.terminate)
+        self.wait_long_for("Screen reader on.")
+
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        quillet = subprocess.Popen([self.program], env=environment)
+        self.addCleanup(quillet.wait, SPEECH_LIMIT_SECONDS)
+        self.addCleanup(quillet.terminate)
+        window = self.wait_long_for_window(quillet.pid)
+        # A window manager gives a new window the keyboard; a bare X server leaves that to us.
+        subprocess.run(["xdotool", "windowfocus", window], check=True)
+        self.speech.wait_for("実行")
+
+    def wait_long_for(self, words):
+        deadline = time.monotonic() + START_LIMIT_SECONDS
+        while time.monotonic() < deadline:
+            try:
+                return self.speech.wait_for(words)
+            except AssertionError:
+                pass
+        self.fail(f"Orca did not say {words!r} within {START_LIMIT_SECONDS} s")
+
+    def wait_long_for_window(self, pid):
+        deadline = time.monotonic() + START_LIMIT_SECONDS
+        while time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid),
+                                    "--name", "^Quillet$"], capture_output=True, text=True)
+            if found.stdout.split():
+                return found.stdout.split()[0]
+            time.sleep(0.05)
+        self.fail("no Quillet window")
+
+    def test_every_stop_of_the_tab_key_is_announced_by_name(self):
+        backwards = list(reversed(["実行"] + TAB_CYCLE[:-1]))
+        rounds = [("Tab", TAB_CYCLE), ("Tab", TAB_CYCLE), ("shift+Tab", backwards)]
+        for key, stops in rounds:
+            for stop in stops:
+                with self.subTest(key=key, stop=stop):
+                    subprocess.run(["xdotool", "key", key], check=True)
+                    self.speech.wait_for(stop)
+
+
+if __name__ == "__main__":
+    OrcaTest.program = os.path.realpath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
