@@ -6,7 +6,8 @@ import sys
 import pefile
 
 # DLLs that come with every Windows; anything else would have to be shipped beside the exe.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "bcrypt.dll", "msvcrt.dll"}
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "bcrypt.dll", "msvcrt.dll",
+               "oleacc.dll", "oleaut32.dll"}
 LARGEST_SIZE = 300 * 1024
 JAPANESE = 0x0411
 

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -298,6 +300,41 @@ TEST_F(Win32Window, CopiedPasswordsStayOutOfClipboardHistories) {
     EXPECT_EQ(contents.to_cloud, copy.marked ? std::optional<DWORD>(0) : std::nullopt) << row;
   }
   EXPECT_EQ(quillet.Text(Control::Text10), L"");  // what was cut is gone
+}
+
+// What a screen reader gets for each control, asking over MSAA from its own process.
+TEST_F(Win32Window, EveryControlTellsScreenReadersItsNameAndRole) {
+  // Spelt out: with static linking, liboleacc's IID_IAccessible is an import stub, not the GUID.
+  constexpr IID kIAccessible = {
+      0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+  const std::map<ControlKind, LONG> roles = {{ControlKind::CommandButton, ROLE_SYSTEM_PUSHBUTTON},
+                                             {ControlKind::OptionButton, ROLE_SYSTEM_RADIOBUTTON},
+                                             {ControlKind::TextBox, ROLE_SYSTEM_TEXT},
+                                             {ControlKind::ScrollBar, ROLE_SYSTEM_SCROLLBAR}};
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  for (const ControlLayout& layout : ControlTable()) {
+    if (layout.kind == ControlKind::Label) {
+      continue;
+    }
+    IAccessible* accessible = nullptr;
+    ASSERT_TRUE(
+        SUCCEEDED(AccessibleObjectFromWindow(quillet.Child(layout.control), OBJID_CLIENT,
+                                             kIAccessible, reinterpret_cast<void**>(&accessible))))
+        << layout.name;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    VARIANT role{};
+    EXPECT_EQ(accessible->get_accName(self, &name), S_OK) << layout.name;
+    EXPECT_EQ(accessible->get_accRole(self, &role), S_OK) << layout.name;
+    EXPECT_EQ(std::wstring(name != nullptr ? name : L""), Widen(layout.accessible_name))
+        << layout.name;
+    EXPECT_EQ(role.vt == VT_I4 ? role.lVal : -1, roles.at(layout.kind)) << layout.name;
+    SysFreeString(name);
+    accessible->Release();
+  }
+  CoUninitialize();
 }
 
 }  // namespace

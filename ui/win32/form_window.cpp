@@ -3,10 +3,12 @@
 #include "ui/win32/form_window.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <string>
 
 #include "app/control_table.h"
+#include "ui/win32/accessible_description.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/secret_edit.h"
 #include "ui/win32/wide_text.h"
@@ -20,23 +22,24 @@ constexpr int kPointsPerInch = 72;
 struct WindowKind {
   const wchar_t* class_name;
   DWORD style;
+  LONG role;  // for screen readers
 };
 
 WindowKind KindOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::CommandButton:
       // A default push button answers Enter while it has the focus.
-      return {L"BUTTON", BS_DEFPUSHBUTTON};
+      return {L"BUTTON", BS_DEFPUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON};
     case ControlKind::OptionButton:
-      return {L"BUTTON", BS_AUTORADIOBUTTON};
+      return {L"BUTTON", BS_AUTORADIOBUTTON, ROLE_SYSTEM_RADIOBUTTON};
     case ControlKind::TextBox:
-      return {L"EDIT", WS_BORDER | ES_AUTOHSCROLL};
+      return {L"EDIT", WS_BORDER | ES_AUTOHSCROLL, ROLE_SYSTEM_TEXT};
     case ControlKind::ScrollBar:
-      return {L"SCROLLBAR", SBS_HORZ};
+      return {L"SCROLLBAR", SBS_HORZ, ROLE_SYSTEM_SCROLLBAR};
     case ControlKind::Label:
-      return {L"STATIC", SS_LEFT};
+      return {L"STATIC", SS_LEFT, ROLE_SYSTEM_STATICTEXT};
   }
-  return {L"STATIC", 0};
+  return {L"STATIC", 0, ROLE_SYSTEM_STATICTEXT};
 }
 
 void SetStyleBit(HWND window, DWORD bit, bool on) {
@@ -95,7 +98,7 @@ void FormWindow::CreateControls(HINSTANCE instance) {
   ControlKind previous_kind = ControlKind::Label;
   // The dialog manager's Tab key follows the order in which the controls were created.
   for (const ControlLayout* layout : ControlsInTabOrder()) {
-    const auto [class_name, kind_style] = KindOf(layout->kind);
+    const auto [class_name, kind_style, role] = KindOf(layout->kind);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
     // Option buttons in a row form one group, so that the arrow keys move among them and
     // nowhere else; every other control starts a group of its own.
@@ -114,6 +117,9 @@ void FormWindow::CreateControls(HINSTANCE instance) {
     controls_[layout->control] = child;
     if (layout->secret) {
       KeepCopiesOutOfClipboardHistory(child);
+    }
+    if (!layout->accessible_name.empty()) {
+      Describe(child, {Widen(layout->accessible_name), role});
     }
     if (layout->kind == ControlKind::ScrollBar) {
       SCROLLINFO range{
