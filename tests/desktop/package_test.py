@@ -27,6 +27,14 @@ def run(*command):
     return subprocess.run(command, capture_output=True, text=True, check=True).stdout
 
 
+def build_type(build_directory):
+    with open(os.path.join(build_directory, "CMakeCache.txt"), encoding="utf-8") as cache:
+        for line in cache:
+            if line.startswith("CMAKE_BUILD_TYPE:"):
+                return line.strip().split("=", 1)[1]
+    return ""
+
+
 def depends_of(deb):
     """The package names in the Depends field, versions and alternatives aside."""
     field = run("dpkg-deb", "--field", deb, "Depends")
@@ -123,6 +131,10 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(set(files.values()), {"-rw-r--r--"})
 
     def test_debians_own_checker_reports_nothing(self):
+        # The package ships from the release build, which alone is hardened as Debian builds
+        # (debugging builds cannot fortify without the optimiser).
+        if build_type(self.build_directory) != "Release":
+            self.skipTest("lintian judges the release build's package")
         # Every tag counts, errors, warnings and hints alike.
         lintian = subprocess.run(["lintian", "--info", "--display-info", "--tag-display-limit", "0",
                                   "--fail-on", "error,warning,info", self.deb],
