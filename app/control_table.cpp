@@ -18,6 +18,7 @@ const WindowLayout Form1Layout{
     .start_outer_height = 3405,
     .frame_width = 120,
     .frame_height = 510,
+    .design_font_points = 9,
 };
 
 namespace {
@@ -25,11 +26,11 @@ namespace {
 using enum Control;
 using enum ControlKind;
 
-constexpr Rgb kOutputPink{255, 192, 255};
+constexpr Colours kOutput{.background = {255, 192, 255}, .text = {0, 0, 0}};
 
 constexpr std::array kControls = {
     // clang-format off
-    //           control   name        kind           left  top   width height caption                   tab  password font, secret   background    accessible name
+    //           control   name        kind           left  top   width height caption                   tab  password font, secret   colours       accessible name
     ControlLayout{Command1, "Command1", CommandButton, {120, 240, 1095, 615}, "実行",                     0,  false, false, std::nullopt, "実行"},
     ControlLayout{Option2,  "Option2",  OptionButton,  {1920, 240, 2415, 255}, "全英数字･大文字･小文字", 3,  false, false, std::nullopt, "全英数字･大文字･小文字"},
     ControlLayout{Option1,  "Option1",  OptionButton,  {1920, 600, 975, 255},  "16進数",                 2,  false, false, std::nullopt, "16進数"},
@@ -54,10 +55,10 @@ constexpr std::array kControls = {
     ControlLayout{Text5,    "Text5",    TextBox,       {2760, 5955, 615, 270}, "",                       13, false, false, std::nullopt, "利率(％)"},
     ControlLayout{Label8,   "Label8",   Label,         {2280, 6000, 375, 225}, "利率",                   15, false, false, std::nullopt, ""},
     ControlLayout{Label7,   "Label7",   Label,         {3480, 6000, 255, 240}, "％",                     14, false, false, std::nullopt, ""},
-    ControlLayout{Text6,    "Text6",    TextBox,       {2760, 6315, 975, 270}, "",                       16, false, false, kOutputPink,  "満期時の利息額(税引前)(円)"},
+    ControlLayout{Text6,    "Text6",    TextBox,       {2760, 6315, 975, 270}, "",                       16, false, false, kOutput,      "満期時の利息額(税引前)(円)"},
     ControlLayout{Label10,  "Label10",  Label,         {720, 6360, 1935, 225}, "満期時の利息額(税引前)", 18, false, false, std::nullopt, ""},
     ControlLayout{Label9,   "Label9",   Label,         {3840, 6360, 255, 240}, "円",                     17, false, false, std::nullopt, ""},
-    ControlLayout{Text7,    "Text7",    TextBox,       {2760, 6675, 975, 270}, "",                       19, false, false, kOutputPink,  "満期時の利息額(税引後)(円)"},
+    ControlLayout{Text7,    "Text7",    TextBox,       {2760, 6675, 975, 270}, "",                       19, false, false, kOutput,      "満期時の利息額(税引後)(円)"},
     ControlLayout{Label12,  "Label12",  Label,         {720, 6720, 1935, 225}, "満期時の利息額(税引後)", 21, false, false, std::nullopt, ""},
     ControlLayout{Label11,  "Label11",  Label,         {3840, 6720, 255, 240}, "円",                     20, false, false, std::nullopt, ""},
     // clang-format on
@@ -77,6 +78,10 @@ const ControlLayout& LayoutOf(Control control) {
     std::abort();
   }
   return *found;
+}
+
+double LayoutScale(double font_points) {
+  return std::max(1.0, font_points / Form1Layout.design_font_points);
 }
 
 std::vector<const ControlLayout*> ControlsInTabOrder() {

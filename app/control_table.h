@@ -30,6 +30,13 @@ struct Rgb {
   std::uint8_t blue;
 };
 
+// A control that paints a background of its own paints its text in a colour of its own too, so
+// that the text stays readable whatever the desktop's palette.
+struct Colours {
+  Rgb background;
+  Rgb text;
+};
+
 struct ControlLayout {
   Control control;
   std::string_view name;  // the control's name, as the program knows it ("Text8")
@@ -39,7 +46,7 @@ struct ControlLayout {
   int tab_index;             // focus goes in increasing order; labels never take it
   bool password_font;        // PasswordFont instead of the window's default font
   bool secret;               // its copies carry the marks that keep them out of clipboard histories
-  std::optional<Rgb> background;     // the platform's colour where not given
+  std::optional<Colours> colours;    // the platform's where not given
   std::string_view accessible_name;  // what a screen reader says for the control
 };
 
@@ -60,6 +67,8 @@ struct WindowLayout {
   // the client area is sized to the start-up size less this frame.
   int frame_width;
   int frame_height;
+  // The places above are drawn for captions in a font of this size.
+  int design_font_points;
 };
 
 // What the window tells the user when the system's random source fails.
@@ -74,6 +83,10 @@ extern const WindowLayout Form1Layout;
 std::span<const ControlLayout> ControlTable();
 
 const ControlLayout& LayoutOf(Control control);
+
+// How much larger than the table says the window lays out its controls for captions in a font of
+// this size: in proportion to the design font, and never smaller than the table.
+double LayoutScale(double font_points);
 
 // Every control, ordered by tab index: the order in which the Tab key visits those that take focus.
 std::vector<const ControlLayout*> ControlsInTabOrder();

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/control_table.h"
 #include "app/event_table.h"
 
 namespace quillet {
@@ -78,6 +79,17 @@ bool Form1::Selected(Control option_button) const {
   return state_.*SelectedMember(option_button);
 }
 
+bool Form1::TakesTabStop(Control control) const {
+  switch (LayoutOf(control).kind) {
+    case ControlKind::Label:
+      return false;
+    case ControlKind::OptionButton:
+      return Selected(control);
+    default:
+      return true;
+  }
+}
+
 std::string& Form1::TextField(Control text_box) {
   return state_.*TextMember(text_box);
 }
@@ -104,6 +116,26 @@ void Form1::SetValue(Control scroll_bar, int value) {
   }
   field = bounded;
   Changed(scroll_bar);
+}
+
+void Form1::Scroll(Control scroll_bar, ScrollRequest request) {
+  const int value = Value(scroll_bar);
+  switch (request) {
+    case ScrollRequest::StepLeft:
+    case ScrollRequest::PageLeft:
+      SetValue(scroll_bar, value - kScrollStep);
+      break;
+    case ScrollRequest::StepRight:
+    case ScrollRequest::PageRight:
+      SetValue(scroll_bar, value + kScrollStep);
+      break;
+    case ScrollRequest::ToStart:
+      SetValue(scroll_bar, kScrollMinimum);
+      break;
+    case ScrollRequest::ToEnd:
+      SetValue(scroll_bar, kScrollMaximum);
+      break;
+  }
 }
 
 void Form1::Select(Control option_button) {

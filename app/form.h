@@ -26,6 +26,9 @@ class FormListener {
   ~FormListener() = default;
 };
 
+// What the user asks of a scroll bar with its arrows, its trough and its keys.
+enum class ScrollRequest { StepLeft, StepRight, PageLeft, PageRight, ToStart, ToEnd };
+
 // The window Form1 without its pixels: its controls' values and the events they raise.
 //
 // Assigning a control a value raises its change event at once, inside the assignment, and the
@@ -46,10 +49,14 @@ class Form1 {
   const std::string& Text(Control text_box) const;
   std::int16_t Value(Control scroll_bar) const;
   bool Selected(Control option_button) const;
+  // Whether the Tab key stops at the control: labels never; the option buttons are one stop, on
+  // the selected one, and the arrow keys move within them.
+  bool TakesTabStop(Control control) const;
 
   void SetText(Control text_box, std::string text);
   // A scroll bar cannot leave its range: a value outside it stops at the nearer end.
   void SetValue(Control scroll_bar, int value);
+  void Scroll(Control scroll_bar, ScrollRequest request);
   // Selecting one option button clears the other.
   void Select(Control option_button);
   void Click(Control button);

@@ -53,6 +53,28 @@ TEST(Form1, KeepsExactlyOneOptionSelected) {
   EXPECT_TRUE(form.Selected(Control::Option2));
 }
 
+TEST(Form1, ScrollRequestsStepAndStopAtTheRangeEnds) {
+  struct Row {
+    int from;
+    ScrollRequest request;
+    int to;
+  };
+  const Row rows[] = {
+      {10, ScrollRequest::StepRight, 11}, {10, ScrollRequest::PageRight, 11},
+      {10, ScrollRequest::StepLeft, 9},   {10, ScrollRequest::PageLeft, 9},
+      {10, ScrollRequest::ToStart, 1},    {10, ScrollRequest::ToEnd, 50},
+      {1, ScrollRequest::StepLeft, 1},    {50, ScrollRequest::PageRight, 50},
+  };
+  for (const Row& row : rows) {
+    ScriptedRandom random;
+    Form1 form(random);
+    form.SetValue(Control::HScroll2, row.from);
+    form.Scroll(Control::HScroll2, row.request);
+    EXPECT_EQ(form.Value(Control::HScroll2), row.to)
+        << row.from << " request " << static_cast<int>(row.request);
+  }
+}
+
 TEST(Form1, RaisesAChangeOnlyForANewValue) {
   ScriptedRandom random;
   Form1 form(random);

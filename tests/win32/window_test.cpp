@@ -4,6 +4,7 @@
 #include <oleacc.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -191,6 +192,25 @@ TEST_F(Win32Window, ALengthIsTypedKeyByKey) {
   ASSERT_TRUE(quillet.WaitUntil([&] { return HasFocus(Control::Text8); }));
   quillet.TypeText(L"３");
   ASSERT_TRUE(quillet.WaitUntil([&] { return quillet.Value(Control::HScroll1) == 3; }));
+  // The box now reads "3", rewritten by the program, with the caret still after it.
+  quillet.TypeText(L"5");
+  EXPECT_TRUE(quillet.WaitUntil([&] { return quillet.Text(Control::Text8) == L"35"; }))
+      << Narrow(quillet.Text(Control::Text8));
+}
+
+TEST_F(Win32Window, APasteOfAnyLengthIsKeptWhole) {
+  const std::wstring long_text(40000, L'7');
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (long_text.size() + 1) * sizeof(wchar_t));
+  std::copy(long_text.c_str(), long_text.c_str() + long_text.size() + 1,
+            static_cast<wchar_t*>(GlobalLock(memory)));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+
+  SendMessageW(quillet.Child(Control::Text2), WM_PASTE, 0, 0);
+  EXPECT_EQ(quillet.Text(Control::Text2).size(), long_text.size());
 }
 
 TEST_F(Win32Window, TheCalculatorFollowsEveryKey) {

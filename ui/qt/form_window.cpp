@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,8 +34,11 @@ FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
   [[maybe_unused]] static const bool described_as_window =
       (QAccessible::installFactory(DescribeFormWindow), true);
   setWindowTitle(ToQString(Form1Layout.caption));
+  // The places are drawn for a 9-point font: a larger desktop font enlarges the whole layout in
+  // proportion, so that its captions fit and the controls keep their places to each other.
+  const double scale = LayoutScale(QFontInfo(font()).pointSizeF());
   for (const ControlLayout& layout : ControlTable()) {
-    QWidget* widget = CreateWidget(layout, this);
+    QWidget* widget = CreateWidget(layout, scale, this);
     widgets_[layout.control] = widget;
     if (layout.kind == ControlKind::Label) {
       widget->lower();  // a scroll bar overlaps the right of its label and is drawn above it
@@ -47,8 +51,8 @@ FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
 
   // Window managers add frames of their own, and a bare X server none: setting the client area
   // to the start-up size less the usual frame shows the same controls everywhere.
-  resize(TwipsToPixels(Form1Layout.start_outer_width - Form1Layout.frame_width),
-         TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height));
+  resize(TwipsToPixels(Form1Layout.start_outer_width - Form1Layout.frame_width, scale),
+         TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height, scale));
 
   form_.SetListener(this);
   form_.Load();
@@ -99,10 +103,8 @@ void FormWindow::SetTabOrder() {
 void FormWindow::ShowValue(Control control) {
   QWidget* widget = widgets_.at(control);
   if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-    const bool selected = form_.Selected(control);
-    option->setChecked(selected);
-    // The option buttons are one tab stop, on the selected one; arrow keys move within them.
-    option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    option->setChecked(form_.Selected(control));
+    option->setFocusPolicy(form_.TakesTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus);
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     // Writing the text a box already shows would move its caret to the end and drop its
     // selection and undo history, in the middle of the user's typing.

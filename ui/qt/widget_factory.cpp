@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <cmath>
+#include <limits>
 
 #include "app/form_state.h"
 #include "ui/qt/focus_before_caret.h"
@@ -71,6 +72,8 @@ QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent) {
       return new QRadioButton(ToQString(layout.caption), parent);
     case ControlKind::TextBox: {
       QLineEdit* box = layout.secret ? new SecretLineEdit(parent) : new QLineEdit(parent);
+      // QLineEdit would cut a longer paste at 32,767 characters, silently.
+      box->setMaxLength(std::numeric_limits<int>::max());
       ReportFocusBeforeCaret(box);
       return box;
     }
@@ -88,8 +91,8 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int TwipsToPixels(int twips) {
-  return static_cast<int>(std::lround(twips / 15.0));
+int TwipsToPixels(int twips, double layout_scale) {
+  return static_cast<int>(std::lround(twips * layout_scale / 15.0));
 }
 
 QFont PasswordQFont() {
@@ -102,21 +105,24 @@ QFont PasswordQFont() {
   return font;
 }
 
-QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent) {
+QWidget* CreateWidget(const ControlLayout& layout, double layout_scale, QWidget* parent) {
   QWidget* widget = CreateBareWidget(layout, parent);
   widget->setObjectName(ToQString(layout.name));
-  widget->setGeometry(TwipsToPixels(layout.place.left), TwipsToPixels(layout.place.top),
-                      TwipsToPixels(layout.place.width), TwipsToPixels(layout.place.height));
+  const TwipsRect& place = layout.place;
+  widget->setGeometry(
+      TwipsToPixels(place.left, layout_scale), TwipsToPixels(place.top, layout_scale),
+      TwipsToPixels(place.width, layout_scale), TwipsToPixels(place.height, layout_scale));
   if (!layout.accessible_name.empty()) {
     widget->setAccessibleName(ToQString(layout.accessible_name));
   }
   if (auto* box = qobject_cast<QLineEdit*>(widget); box != nullptr && layout.password_font) {
     new PasswordFontOnFirstUse(box);
   }
-  if (layout.background) {
+  if (layout.colours) {
+    const auto colour = [](Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, QColor(layout.background->red, layout.background->green,
-                                            layout.background->blue));
+    palette.setColor(QPalette::Base, colour(layout.colours->background));
+    palette.setColor(QPalette::Text, colour(layout.colours->text));
     widget->setPalette(palette);
   }
   return widget;

@@ -15,15 +15,15 @@ namespace quillet::qt {
 QString ToQString(std::string_view text);
 
 // Twips to device-independent pixels: 15 twips make one pixel at 96 dots per inch, and Qt's
-// high-DPI scaling takes it from there.
-int TwipsToPixels(int twips);
+// high-DPI scaling takes it from there. The layout scale enlarges the places for a larger font.
+int TwipsToPixels(int twips, double layout_scale);
 
 // The font of the password boxes, with fallbacks that exist where its face does not: fontconfig
 // knows no alias for it, and without the list Qt could pick a face without Japanese glyphs.
 QFont PasswordQFont();
 
-// A widget of the control's kind, placed, captioned, named, coloured and described as the
-// control table says. Values and focus order are the window's business.
-QWidget* CreateWidget(const ControlLayout& layout, QWidget* parent);
+// A widget of the control's kind, placed (at the layout scale), captioned, named, coloured and
+// described as the control table says. Values and focus order are the window's business.
+QWidget* CreateWidget(const ControlLayout& layout, double layout_scale, QWidget* parent);
 
 }  // namespace quillet::qt

@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "app/control_table.h"
@@ -42,6 +44,32 @@ WindowKind KindOf(ControlKind kind) {
   return {L"STATIC", 0, ROLE_SYSTEM_STATICTEXT};
 }
 
+// Windows' high-contrast themes choose every colour themselves.
+bool HighContrast() {
+  HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// SetWindowTextW puts the caret at the start, where the user's next key would land in front of
+// what they typed. The caret and the selection keep their distance from the end of the text,
+// which is where the program's rewrites of a typed number ('03' to '3') leave it.
+void SetTextKeepingCaret(HWND box, const std::wstring& text) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto from_end = [old_length = WindowText(box).size()](DWORD offset) {
+    return old_length - std::min<std::size_t>(offset, old_length);
+  };
+  const std::size_t start_from_end = from_end(start);
+  const std::size_t end_from_end = from_end(end);
+  SetWindowTextW(box, text.c_str());
+  const auto offset = [length = text.size()](std::size_t from_end) {
+    return static_cast<LPARAM>(length - std::min(from_end, length));
+  };
+  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(offset(start_from_end)), offset(end_from_end));
+}
+
 void SetStyleBit(HWND window, DWORD bit, bool on) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(on ? style | bit : style & ~bit));
@@ -50,8 +78,8 @@ void SetStyleBit(HWND window, DWORD bit, bool on) {
 }  // namespace
 
 FormWindow::FormWindow(Form1& form) : form_(form) {
-  const Rgb pink = *LayoutOf(Control::Text6).background;
-  output_brush_ = CreateSolidBrush(RGB(pink.red, pink.green, pink.blue));
+  const Rgb background = LayoutOf(Control::Text6).colours->background;
+  output_brush_ = CreateSolidBrush(RGB(background.red, background.green, background.blue));
 }
 
 FormWindow::~FormWindow() {
@@ -106,7 +134,7 @@ void FormWindow::CreateControls(HINSTANCE instance) {
       style |= WS_GROUP;
     }
     previous_kind = layout->kind;
-    if (layout->kind != ControlKind::Label && layout->kind != ControlKind::OptionButton) {
+    if (form_.TakesTabStop(layout->control)) {
       style |= WS_TABSTOP;
     }
     const std::wstring caption = Widen(layout->caption);
@@ -121,6 +149,10 @@ void FormWindow::CreateControls(HINSTANCE instance) {
     if (!layout->accessible_name.empty()) {
       Describe(child, {Widen(layout->accessible_name), role});
     }
+    if (layout->kind == ControlKind::TextBox) {
+      // The edit control's own cap of 32,767 characters would cut a longer paste silently.
+      SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+    }
     if (layout->kind == ControlKind::ScrollBar) {
       SCROLLINFO range{
           sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, kScrollMinimum, kScrollMaximum, 0, 0, 0};
@@ -133,7 +165,8 @@ void FormWindow::CreateControls(HINSTANCE instance) {
 }
 
 int FormWindow::Pixels(int twips) const {
-  return MulDiv(twips, static_cast<int>(GetDpiForWindow(window_)), kTwipsPerInch);
+  return static_cast<int>(
+      std::lround(twips * layout_scale_ * GetDpiForWindow(window_) / kTwipsPerInch));
 }
 
 // Places and fonts follow the window's DPI: at start, and whenever the window moves to a screen
@@ -144,6 +177,9 @@ void FormWindow::ApplyDpi() {
   metrics.cbSize = sizeof(metrics);
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
   HFONT default_font = CreateFontIndirectW(&metrics.lfMessageFont);
+  // A larger message font than the design's makes the whole layout larger, as dialog units do.
+  layout_scale_ = LayoutScale(std::abs(metrics.lfMessageFont.lfHeight) *
+                              static_cast<double>(kPointsPerInch) / dpi);
 
   const std::wstring face = Widen(PasswordFont.face);
   HFONT password_font =
@@ -276,21 +312,24 @@ void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
   if (!IsControl(bar, control)) {
     return;
   }
-  const int value = form_.Value(control);
   switch (request) {
     case SB_LINELEFT:
+      form_.Scroll(control, ScrollRequest::StepLeft);
+      break;
     case SB_PAGELEFT:
-      form_.SetValue(control, value - kScrollStep);
+      form_.Scroll(control, ScrollRequest::PageLeft);
       break;
     case SB_LINERIGHT:
+      form_.Scroll(control, ScrollRequest::StepRight);
+      break;
     case SB_PAGERIGHT:
-      form_.SetValue(control, value + kScrollStep);
+      form_.Scroll(control, ScrollRequest::PageRight);
       break;
     case SB_LEFT:
-      form_.SetValue(control, kScrollMinimum);
+      form_.Scroll(control, ScrollRequest::ToStart);
       break;
     case SB_RIGHT:
-      form_.SetValue(control, kScrollMaximum);
+      form_.Scroll(control, ScrollRequest::ToEnd);
       break;
     // The value changes once, where the dragged thumb is let go; while it moves, nothing does.
     case SB_THUMBPOSITION:
@@ -303,14 +342,16 @@ void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
 
 HBRUSH FormWindow::ColourOf(HWND child, HDC context) const {
   Control control{};
-  if (!IsControl(child, control)) {
+  if (!IsControl(child, control) || HighContrast()) {
     return nullptr;
   }
-  const auto& background = LayoutOf(control).background;
-  if (!background) {
+  const auto& colours = LayoutOf(control).colours;
+  if (!colours) {
     return nullptr;
   }
-  SetBkColor(context, RGB(background->red, background->green, background->blue));
+  SetBkColor(context,
+             RGB(colours->background.red, colours->background.green, colours->background.blue));
+  SetTextColor(context, RGB(colours->text.red, colours->text.green, colours->text.blue));
   return output_brush_;
 }
 
@@ -326,8 +367,7 @@ void FormWindow::ShowValue(Control control) {
     case ControlKind::OptionButton: {
       const bool selected = form_.Selected(control);
       SendMessageW(child, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-      // The option buttons are one tab stop, on the selected one.
-      SetStyleBit(child, WS_TABSTOP, selected);
+      SetStyleBit(child, WS_TABSTOP, form_.TakesTabStop(control));
       break;
     }
     case ControlKind::TextBox: {
@@ -335,7 +375,7 @@ void FormWindow::ShowValue(Control control) {
       // user's typing.
       const std::wstring text = Widen(form_.Text(control));
       if (WindowText(child) != text) {
-        SetWindowTextW(child, text.c_str());
+        SetTextKeepingCaret(child, text);
       }
       break;
     }

@@ -49,6 +49,7 @@ class FormWindow final : private FormListener {
   Form1& form_;
   HWND window_ = nullptr;
   std::map<Control, HWND> controls_;
+  double layout_scale_ = 1.0;  // of the control table's places, for the message font
   HFONT default_font_ = nullptr;
   HFONT password_font_ = nullptr;
   HBRUSH output_brush_ = nullptr;
