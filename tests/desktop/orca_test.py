@@ -77,10 +77,14 @@ class OrcaTest(unittest.TestCase):
         open(log_path, "w").close()
         self.speech = SpeechLog(log_path)
 
-        orca = subprocess.Popen(["orca", "--user-prefs", preferences, "--debug-file", log_path],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.addCleanup(orca.wait, SPEECH_LIMIT_SECONDS)
-        self.addCleanup(orca.terminate)
+        # Orca runs once per user: it will not start beside the user's own screen reader.
+        self.orca_output = open(os.path.join(workspace.name, "orca.out"), "w+")
+        self.addCleanup(self.orca_output.close)
+        self.orca = subprocess.Popen(
+            ["orca", "--user-prefs", preferences, "--debug-file", log_path],
+            stdout=self.orca_output, stderr=subprocess.STDOUT)
+        self.addCleanup(self.orca.wait, SPEECH_LIMIT_SECONDS)
+        self.addCleanup(self.orca.terminate)
         self.wait_long_for("Screen reader on.")
 
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
@@ -95,6 +99,9 @@ class OrcaTest(unittest.TestCase):
     def wait_long_for(self, words):
         deadline = time.monotonic() + START_LIMIT_SECONDS
         while time.monotonic() < deadline:
+            if self.orca.poll() is not None:
+                self.orca_output.seek(0)
+                self.fail(f"Orca ended, saying {self.orca_output.read()!r}")
             try:
                 return self.speech.wait_for(words)
             except AssertionError:

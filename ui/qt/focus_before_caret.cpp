@@ -11,7 +11,8 @@ namespace quillet::qt {
 namespace {
 
 // The box between its focus-in event and Qt's report of its focus, while its caret and selection
-// reports are held back.
+// reports are held back. Qt reports the focus in the same call that sends the focus-in event;
+// should it not, the hold ends with that call all the same.
 QPointer<QObject> box_taking_focus;
 // Where the reports went before: Qt hands every report to the installed handler and no further,
 // and without one to the platform's accessibility bridge.
@@ -56,6 +57,8 @@ class FocusWatch final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
       box_taking_focus = watched;
+      QMetaObject::invokeMethod(
+          this, [] { box_taking_focus = nullptr; }, Qt::QueuedConnection);
     }
     return false;
   }
