@@ -28,6 +28,7 @@ cmake -S . -B build/static -G "Unix Makefiles" -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=Debug -DQUILLET_BUILD_FUZZERS=ON -DQUILLET_BUILD_BENCHMARKS=ON >/dev/null
 # The window's sources and tests include what moc generates.
 cmake --build build/static --target quillet_qt_autogen quillet_window_tests_autogen \
+  quillet_clipboard_tests_autogen quillet_window_look_tests_autogen \
   quillet_window_scale_tests_autogen >/dev/null
 printf '%s\n' "${units[@]}" | xargs -P2 -n4 clang-tidy -p build/static --quiet 2>/dev/null
 

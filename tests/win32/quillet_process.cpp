@@ -131,21 +131,20 @@ bool QuilletProcess::Focused(Control& control) const {
 }
 
 void QuilletProcess::PressKey(WORD virtual_key, bool shift, bool control) const {
-  std::vector<WORD> held;
+  std::vector<INPUT> inputs;
   if (shift) {
-    held.push_back(VK_SHIFT);
+    inputs.push_back(KeyInput(VK_SHIFT, 0, 0));
   }
   if (control) {
-    held.push_back(VK_CONTROL);
-  }
-  std::vector<INPUT> inputs;
-  for (const WORD modifier : held) {
-    inputs.push_back(KeyInput(modifier, 0, 0));
+    inputs.push_back(KeyInput(VK_CONTROL, 0, 0));
   }
   inputs.push_back(KeyInput(virtual_key, 0, 0));
   inputs.push_back(KeyInput(virtual_key, 0, KEYEVENTF_KEYUP));
-  for (const WORD modifier : held) {
-    inputs.push_back(KeyInput(modifier, 0, KEYEVENTF_KEYUP));
+  if (control) {
+    inputs.push_back(KeyInput(VK_CONTROL, 0, KEYEVENTF_KEYUP));
+  }
+  if (shift) {
+    inputs.push_back(KeyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
   }
   Send(inputs);
 }
