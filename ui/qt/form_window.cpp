@@ -34,7 +34,7 @@ FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
   [[maybe_unused]] static const bool described_as_window =
       (QAccessible::installFactory(DescribeFormWindow), true);
   setWindowTitle(ToQString(Form1Layout.caption));
-  // The places are drawn for a 9-point font: a larger desktop font enlarges the whole layout in
+  // The places are drawn for the design font: a larger desktop font enlarges the whole layout in
   // proportion, so that its captions fit and the controls keep their places to each other.
   const double scale = LayoutScale(QFontInfo(font()).pointSizeF());
   for (const ControlLayout& layout : ControlTable()) {
