@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Starts two programs built with the first-frame probe in turn, many times each, and reports for
-// each the median time from process start to its first painted frame, its median peak resident
-// memory, and the ratio of the first to the second:
-//   startup_runner RUNS PROGRAM BASELINE
+// Starts programs built with the first-frame probe in turn, many times each, and reports for each
+// the median time from process start to its first painted frame and its median peak resident
+// memory, then the ratio of each program's to the last one's:
+//   startup_runner RUNS PROGRAM... BASELINE
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -67,20 +67,31 @@ double Median(std::vector<double> values) {
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+void PrintFigures(const char* name, const std::vector<double>& medians) {
+  std::printf("%s", name);
+  for (const double median : medians) {
+    std::printf(" %.1f", median);
+  }
+  for (std::size_t p = 0; p + 1 < medians.size(); ++p) {
+    std::printf(" %.3f", medians[p] / medians.back());
+  }
+  std::printf("\n");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s RUNS PROGRAM BASELINE\n", argv[0]);
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: %s RUNS PROGRAM... BASELINE\n", argv[0]);
     return 2;
   }
   const int runs = std::atoi(argv[1]);
-  const char* programs[] = {argv[2], argv[3]};
-  std::vector<double> start_times[2];
-  std::vector<double> peak_memories[2];
-  // Two unmeasured starts each first, so that both find their libraries in the page cache.
+  const std::vector<const char*> programs(argv + 2, argv + argc);
+  std::vector<std::vector<double>> start_times(programs.size());
+  std::vector<std::vector<double>> peak_memories(programs.size());
+  // Two unmeasured starts each first, so that all find their libraries in the page cache.
   for (int i = -2; i < runs; ++i) {
-    for (int p = 0; p < 2; ++p) {
+    for (std::size_t p = 0; p < programs.size(); ++p) {
       const auto run = StartOnce(programs[p]);
       if (!run) {
         std::fprintf(stderr, "%s did not report its first frame\n", programs[p]);
@@ -92,10 +103,12 @@ int main(int argc, char* argv[]) {
       }
     }
   }
-  const double time[] = {Median(start_times[0]), Median(start_times[1])};
-  const double memory[] = {Median(peak_memories[0]), Median(peak_memories[1])};
+  std::vector<double> time(programs.size());
+  std::vector<double> memory(programs.size());
+  std::transform(start_times.begin(), start_times.end(), time.begin(), Median);
+  std::transform(peak_memories.begin(), peak_memories.end(), memory.begin(), Median);
   std::printf("runs %d\n", runs);
-  std::printf("first_frame_ms %.1f %.1f %.3f\n", time[0], time[1], time[0] / time[1]);
-  std::printf("peak_rss_mib %.1f %.1f %.3f\n", memory[0], memory[1], memory[0] / memory[1]);
+  PrintFigures("first_frame_ms", time);
+  PrintFigures("peak_rss_mib", memory);
   return 0;
 }
