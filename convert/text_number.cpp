@@ -104,15 +104,22 @@ std::optional<WrittenNumber> Parse(std::string_view text) {
 }
 
 // Where the first significant digit stands: 0 for 1 to 9.99…, -1 for 0.1 to 0.999…, and so on.
-// Only consulted when the number is too large or too small for a double, to tell which.
+// Only consulted when the number is too large or too small for a double, to tell which, so only
+// its sign matters. A string holds fewer than 2^62 characters: an exponent beyond ±2^62 outweighs
+// any count of digits, keeps its sign when held at that bound, and leaves the sums below in range.
 long long LeadingDigitExponent(const WrittenNumber& number) {
+  constexpr long long kExponentBound = 1LL << 62;
+  const bool negative = number.exponent.starts_with('-');
+  const std::size_t sign_length = negative || number.exponent.starts_with('+') ? 1 : 0;
   long long exponent = 0;
   const auto [ptr, error] =
-      std::from_chars(number.exponent.data() + (number.exponent.starts_with('+') ? 1 : 0),
+      std::from_chars(number.exponent.data() + sign_length,
                       number.exponent.data() + number.exponent.size(), exponent);
-  if (error == std::errc::result_out_of_range) {
-    exponent = number.exponent.starts_with('-') ? std::numeric_limits<int>::min()
-                                                : std::numeric_limits<int>::max();
+  if (error == std::errc::result_out_of_range || exponent > kExponentBound) {
+    exponent = kExponentBound;
+  }
+  if (negative) {
+    exponent = -exponent;
   }
   const auto integer_start = number.integer_digits.find_first_not_of('0');
   if (integer_start != std::string::npos) {

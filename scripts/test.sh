@@ -13,8 +13,8 @@ for preset in debug release windows; do
   ctest --preset "$preset"
 done
 
-# Under stress: every test again under AddressSanitizer and UndefinedBehaviorSanitizer, a short
-# fixed run of each fuzzer, then the static analysis.
+# Under stress: every test again under AddressSanitizer and UndefinedBehaviorSanitizer, a replay of
+# each fuzzer's committed seeds, then the static analysis.
 for preset in sanitize fuzz; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
