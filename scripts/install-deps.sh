@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
 )
 [ "${1:-}" = run ] || packages+=(
-  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile  # the Windows edition, under Wine
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile locales  # the Windows edition, under Wine, in a Japanese locale too
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
   desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi orca xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
 )
@@ -23,10 +23,15 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its locale from the C library's, which knows only the locales generated on the machine.
+if [ "${1:-}" != run ] && ! locale -a | grep -qx 'ja_JP.utf8'; then
+  "${sudo[@]}" localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi

@@ -70,6 +70,17 @@ void SetTextKeepingCaret(HWND box, const std::wstring& text) {
   SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(offset(start_from_end)), offset(end_from_end));
 }
 
+// A box keeps the horizontal scroll its caret needed when it last moved, even once the box is
+// wider or its font narrower. Taking the caret to the start and back scrolls the box again for
+// its present size and font, so that a text that fits shows from its first character.
+void ScrollForPresentSize(HWND box) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
+}
+
 void SetStyleBit(HWND window, DWORD bit, bool on) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(on ? style | bit : style & ~bit));
@@ -116,6 +127,10 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
   }
   CreateControls(instance);
   ApplyDpi();
+  // Only a box with its place and font can tell how far to scroll for its caret.
+  for (const auto& [control, child] : controls_) {
+    ShowValue(control);
+  }
   Load();
   ShowWindow(window_, show_command);
   SetFocus(Child(Control::Command1));
@@ -159,9 +174,6 @@ void FormWindow::CreateControls(HINSTANCE instance) {
       SetScrollInfo(child, SB_CTL, &range, FALSE);
     }
   }
-  for (const auto& [control, child] : controls_) {
-    ShowValue(control);
-  }
 }
 
 int FormWindow::Pixels(int twips) const {
@@ -195,6 +207,9 @@ void FormWindow::ApplyDpi() {
     SendMessageW(child, WM_SETFONT,
                  reinterpret_cast<WPARAM>(layout.password_font ? password_font : default_font),
                  TRUE);
+    if (layout.kind == ControlKind::TextBox) {
+      ScrollForPresentSize(child);
+    }
   }
   DeleteObject(default_font_);
   DeleteObject(password_font_);
