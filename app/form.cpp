@@ -8,6 +8,7 @@
 
 #include "app/control_table.h"
 #include "app/event_table.h"
+#include "password/wipe.h"
 
 namespace quillet {
 namespace {
@@ -99,11 +100,14 @@ std::int16_t& Form1::ValueField(Control scroll_bar) {
 }
 
 void Form1::SetText(Control text_box, std::string text) {
+  // The text replaced, or the one not needed, may be a password: no copy of it stays behind.
   std::string& field = TextField(text_box);
   if (field == text) {
+    Wipe(text);
     return;
   }
-  field = std::move(text);
+  field.swap(text);
+  Wipe(text);
   Changed(text_box);
 }
 

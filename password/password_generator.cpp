@@ -8,6 +8,7 @@
 #include "password/character_sets.h"
 #include "password/length_selector.h"
 #include "password/uniform_index.h"
+#include "password/wipe.h"
 
 namespace quillet {
 
@@ -18,6 +19,7 @@ std::optional<std::string> DrawPassword(RandomSource& source, std::string_view c
   for (int i = 0; i < length; ++i) {
     const auto position = UniformIndex(source, static_cast<std::uint32_t>(characters.size()));
     if (!position) {
+      Wipe(password);
       return std::nullopt;
     }
     password.push_back(characters[*position]);
@@ -34,6 +36,12 @@ void Command1_Click(Form1& form) {
   auto first = fixed ? DrawPassword(form.Random(), characters, first_length) : std::nullopt;
   auto second = first ? DrawPassword(form.Random(), characters, second_length) : std::nullopt;
   if (!second) {
+    // The passwords already drawn are abandoned: none of them stays in memory.
+    for (auto* drawn : {&fixed, &first}) {
+      if (*drawn) {
+        Wipe(**drawn);
+      }
+    }
     form.ReportRandomFailure();
     return;
   }

@@ -2,10 +2,11 @@
 
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 
 namespace quillet {
 
@@ -18,17 +19,25 @@ class RandomSource {
   virtual std::optional<std::uint32_t> Next32() = 0;
 };
 
+// Fills the bytes from the operating system's cryptographic generator (getrandom on Linux,
+// BCryptGenRandom on Windows); false when it cannot.
+bool FillFromSystem(std::span<std::byte> bytes);
+
 // The operating system's cryptographic generator. There is deliberately no fallback: a password
 // from a weaker generator would look just as good and be worth nothing.
+//
+// Each draw asks the system for its own four bytes and keeps nothing: randomness held for later
+// draws would give away the passwords of later clicks to whoever reads this process's memory.
 class SystemRandom final : public RandomSource {
  public:
+  using Fill = std::function<bool(std::span<std::byte>)>;
+
+  explicit SystemRandom(Fill fill = FillFromSystem) : fill_(std::move(fill)) {}
+
   std::optional<std::uint32_t> Next32() override;
 
  private:
-  // One system call fills many draws; each value is wiped from the buffer as it is handed out.
-  // A system call costs microseconds here: 4 KiB a call keeps that below the cost of the draws.
-  std::array<std::uint32_t, 1024> buffer_{};
-  std::size_t next_ = buffer_.size();
+  Fill fill_;
 };
 
 }  // namespace quillet

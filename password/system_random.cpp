@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 
-#include <cstring>
-#include <span>
-
 #include "password/random_source.h"
+
+#include "password/wipe.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -18,13 +17,19 @@
 #endif
 
 namespace quillet {
-namespace {
 
 bool FillFromSystem(std::span<std::byte> bytes) {
 #if defined(_WIN32)
-  return BCRYPT_SUCCESS(BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(bytes.data()),
-                                        static_cast<ULONG>(bytes.size()),
-                                        BCRYPT_USE_SYSTEM_PREFERRED_RNG));
+  // bcrypt.dll is not one of Windows' KnownDLLs: imported, it would be looked for in the
+  // program's own folder first, where a planted copy would hand out chosen "random" bytes.
+  static auto* const gen_random =
+      reinterpret_cast<decltype(BCryptGenRandom)*>(reinterpret_cast<void (*)()>(
+          GetProcAddress(LoadLibraryExW(L"bcrypt.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32),
+                         "BCryptGenRandom")));
+  return gen_random != nullptr &&
+         BCRYPT_SUCCESS(gen_random(nullptr, reinterpret_cast<PUCHAR>(bytes.data()),
+                                   static_cast<ULONG>(bytes.size()),
+                                   BCRYPT_USE_SYSTEM_PREFERRED_RNG));
 #elif defined(__linux__)
   while (!bytes.empty()) {
     const ssize_t got = getrandom(bytes.data(), bytes.size(), 0);
@@ -43,17 +48,14 @@ bool FillFromSystem(std::span<std::byte> bytes) {
 #endif
 }
 
-}  // namespace
-
 std::optional<std::uint32_t> SystemRandom::Next32() {
-  if (next_ == buffer_.size()) {
-    if (!FillFromSystem(std::as_writable_bytes(std::span(buffer_)))) {
-      return std::nullopt;
-    }
-    next_ = 0;
+  std::uint32_t drawn = 0;
+  const bool filled = fill_(std::as_writable_bytes(std::span(&drawn, 1)));
+  const std::uint32_t value = drawn;
+  Wipe(&drawn, sizeof drawn);
+  if (!filled) {
+    return std::nullopt;
   }
-  const std::uint32_t value = buffer_[next_];
-  buffer_[next_++] = 0;
   return value;
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "app/form.h"
@@ -132,6 +134,41 @@ TEST(SystemRandom, UsesEveryCharacterEvenly) {
   ASSERT_TRUE(hex);
   for (const char c : HexDigits) {
     EXPECT_NE(hex->find(c), std::string::npos) << c;
+  }
+}
+
+TEST(SystemRandom, AClickAsksTheSystemForWhatItDrawsAndNothingMore) {
+  // A draw of 2^32 - 1 is thrown back for 62 characters, and another is asked for in its place.
+  constexpr std::uint32_t kThrownBack = 0xFFFFFFFF;
+  struct Case {
+    Control option;
+    std::string first_length, second_length;
+    std::vector<std::uint32_t> thrown_back_at;  // which draws, counted from 0
+    std::size_t draws;
+  };
+  const Case cases[] = {
+      {Control::Option1, "10", "20", {}, 60},
+      {Control::Option2, "1", "50", {0, 40}, 83},
+      {Control::Option2, "0", "abc", {29}, 31},
+  };
+  for (const auto& [option, first_length, second_length, thrown_back_at, draws] : cases) {
+    std::vector<std::size_t> requests;
+    SystemRandom random([&](std::span<std::byte> bytes) {
+      const auto draw = static_cast<std::uint32_t>(requests.size());
+      const bool thrown_back = std::ranges::count(thrown_back_at, draw) > 0;
+      const std::uint32_t value = thrown_back ? kThrownBack : draw;
+      std::memcpy(bytes.data(), &value, std::min(bytes.size(), sizeof value));
+      requests.push_back(bytes.size());
+      return true;
+    });
+    Form1 form(random);
+    form.Load();
+    form.Select(option);
+    form.SetText(Control::Text8, first_length);
+    form.SetText(Control::Text11, second_length);
+    form.Click(Control::Command1);
+    EXPECT_EQ(requests, std::vector<std::size_t>(draws, sizeof(std::uint32_t)))
+        << first_length << ", " << second_length;
   }
 }
 
