@@ -6,7 +6,11 @@
 #include <QPixmap>
 #include <QResource>
 
+#include <cstdio>
+#include <string>
+
 #include "app/form.h"
+#include "app/memory_guard.h"
 #include "password/random_source.h"
 #include "ui/qt/form_window.h"
 
@@ -27,6 +31,9 @@ QIcon WindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  for (const std::string& failure : quillet::GuardProcessMemory()) {
+    std::fprintf(stderr, "quillet: %s\n", failure.c_str());
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillet"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
