@@ -2,7 +2,8 @@
 # Sourced: sets up Wine for the Windows edition, in the project's own prefix, made on first use.
 quillet_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${QUILLET_WINEPREFIX:-$quillet_root/build/wine-prefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# A caller's own overrides (WINEDLLOVERRIDES set before) are kept.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 (

@@ -5,9 +5,11 @@ import sys
 
 import pefile
 
-# DLLs that come with every Windows; anything else would have to be shipped beside the exe.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "bcrypt.dll", "msvcrt.dll",
-               "oleacc.dll", "oleaut32.dll"}
+# Windows' KnownDLLs, which it never looks for beside the exe; every other DLL the program loads
+# itself, from the system folder only.
+KNOWN_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll"}
+PROTECTIONS = {"HIGH_ENTROPY_VA": 0x20, "DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100,
+               "TERMINAL_SERVER_AWARE": 0x8000}
 LARGEST_SIZE = 300 * 1024
 JAPANESE = 0x0411
 
@@ -30,16 +32,24 @@ resources = {
     for language in name.directory.entries
 }
 size = len(executable.__data__)
+manifest = next(executable.get_data(language.data.struct.OffsetToData, language.data.struct.Size)
+                for kind in executable.DIRECTORY_ENTRY_RESOURCE.entries
+                if kind.id == pefile.RESOURCE_TYPE["RT_MANIFEST"]
+                for name in kind.directory.entries for language in name.directory.entries)
+characteristics = executable.OPTIONAL_HEADER.DllCharacteristics
 
 checks = {
-    f"imports only Windows' own DLLs {sorted(imports)}": imports <= SYSTEM_DLLS,
+    f"imports only KnownDLLs {sorted(imports)}": imports <= KNOWN_DLLS,
     "file version 1,0,0,0": (fixed.FileVersionMS, fixed.FileVersionLS) == (0x00010000, 0),
     "translation Japanese, UTF-16": translations == ["0x0411 0x04b0"],
     "icon filed as Japanese": (pefile.RESOURCE_TYPE["RT_GROUP_ICON"], JAPANESE) in resources,
     "version record filed as Japanese": (pefile.RESOURCE_TYPE["RT_VERSION"], JAPANESE) in resources,
     "an application manifest": (pefile.RESOURCE_TYPE["RT_MANIFEST"], 0) in resources,
+    "runs as invoked, never raised": b'requestedExecutionLevel level="asInvoker"' in manifest,
     f"{size} bytes, at most {LARGEST_SIZE}": size <= LARGEST_SIZE,
 }
+for name, flag in PROTECTIONS.items():
+    checks[name] = characteristics & flag == flag
 for key, value in {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "Quillet",
                    "InternalName": "Quillet",
                    "LegalCopyright": "Copyright (c) 2026 The Quillet developers. MIT License."}.items():

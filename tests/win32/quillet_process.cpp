@@ -18,8 +18,14 @@ namespace {
 constexpr auto kPatience = std::chrono::seconds(10);
 constexpr DWORD kAnswerTimeoutMs = 5000;
 
-std::wstring ProgramBesideThisOne() {
+// The program beside this one, unless QUILLET_EXE names another copy.
+std::wstring ProgramToTest() {
   std::array<wchar_t, MAX_PATH> path{};
+  if (const DWORD length =
+          GetEnvironmentVariableW(L"QUILLET_EXE", path.data(), static_cast<DWORD>(path.size()));
+      length > 0 && length < path.size()) {
+    return std::wstring(path.data(), length);
+  }
   const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   std::wstring folder(path.data(), length);
   folder.resize(folder.find_last_of(L"\\/") + 1);
@@ -48,7 +54,7 @@ void Send(std::vector<INPUT> inputs) {
 }  // namespace
 
 QuilletProcess::QuilletProcess() {
-  std::wstring command_line = L"\"" + ProgramBesideThisOne() + L"\"";
+  std::wstring command_line = L"\"" + ProgramToTest() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

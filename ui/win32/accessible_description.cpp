@@ -2,10 +2,9 @@
 
 #include "ui/win32/accessible_description.h"
 
-#include <commctrl.h>
-#include <oleacc.h>
-
 #include <utility>
+
+#include "ui/win32/system_library.h"
 
 namespace quillet::win32 {
 namespace {
@@ -70,7 +69,7 @@ class NamedAccessible final : public IAccessible {
       return E_INVALIDARG;
     }
     if (IsSelf(child)) {
-      *name = SysAllocString(description_.name.c_str());
+      *name = system::SysAllocString(description_.name.c_str());
       return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     return standard_->get_accName(child, name);
@@ -159,12 +158,12 @@ class NamedAccessible final : public IAccessible {
 
 LRESULT AccessibleObject(HWND control, WPARAM wparam, const AccessibleDescription& description) {
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                       reinterpret_cast<void**>(&standard)))) {
+  if (FAILED(system::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                               reinterpret_cast<void**>(&standard)))) {
     return 0;
   }
   auto* named = new NamedAccessible(standard, description);
-  const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, named);
+  const LRESULT result = system::LresultFromObject(__uuidof(IAccessible), wparam, named);
   named->Release();
   return result;
 }
@@ -181,21 +180,21 @@ LRESULT CALLBACK NamedControlProcedure(HWND control, UINT message, WPARAM wparam
       }
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(control, NamedControlProcedure, kSubclassId);
+      system::RemoveWindowSubclass(control, NamedControlProcedure, kSubclassId);
       delete description;
       break;
     default:
       break;
   }
-  return DefSubclassProc(control, message, wparam, lparam);
+  return system::DefSubclassProc(control, message, wparam, lparam);
 }
 
 }  // namespace
 
 void Describe(HWND control, AccessibleDescription description) {
   auto* kept = new AccessibleDescription(std::move(description));
-  if (!SetWindowSubclass(control, NamedControlProcedure, kSubclassId,
-                         reinterpret_cast<DWORD_PTR>(kept))) {
+  if (!system::SetWindowSubclass(control, NamedControlProcedure, kSubclassId,
+                                 reinterpret_cast<DWORD_PTR>(kept))) {
     delete kept;
   }
 }

@@ -13,6 +13,7 @@
 #include "ui/win32/accessible_description.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/secret_edit.h"
+#include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
 
 namespace quillet::win32 {
@@ -102,7 +103,7 @@ FormWindow::~FormWindow() {
 
 bool FormWindow::Open(HINSTANCE instance, int show_command) {
   const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&common_controls);
+  system::InitCommonControlsEx(&common_controls);
 
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);

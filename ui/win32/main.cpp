@@ -5,8 +5,10 @@
 #include "app/form.h"
 #include "password/random_source.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/system_library.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  quillet::win32::system::LoadDllsOnlyFromSystemFolder();
   quillet::SystemRandom random;
   quillet::Form1 form(random);
   quillet::win32::FormWindow window(form);

@@ -2,11 +2,10 @@
 
 #include "ui/win32/secret_edit.h"
 
-#include <commctrl.h>
-
 #include <cstring>
 #include <string>
 
+#include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
 
 namespace quillet::win32 {
@@ -80,18 +79,18 @@ LRESULT CALLBACK SecretEditProcedure(HWND edit, UINT message, WPARAM wparam, LPA
       }
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, SecretEditProcedure, kSubclassId);
+      system::RemoveWindowSubclass(edit, SecretEditProcedure, kSubclassId);
       break;
     default:
       break;
   }
-  return DefSubclassProc(edit, message, wparam, lparam);
+  return system::DefSubclassProc(edit, message, wparam, lparam);
 }
 
 }  // namespace
 
 void KeepCopiesOutOfClipboardHistory(HWND edit) {
-  SetWindowSubclass(edit, SecretEditProcedure, kSubclassId, 0);
+  system::SetWindowSubclass(edit, SecretEditProcedure, kSubclassId, 0);
 }
 
 }  // namespace quillet::win32
