@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "ui/qt/form_window.h"
 
@@ -17,7 +18,11 @@ namespace quillet::qt {
 namespace {
 
 constexpr int kReadLimitMilliseconds = 10000;
-const QString kHint = QStringLiteral("x-kde-passwordManagerHint");
+// The marks clipboard histories read, with their values.
+const std::pair<QString, QByteArray> kMarks[] = {
+    {QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret")},
+    {QStringLiteral("application/x-copyq-hidden"), QByteArrayLiteral("1")},
+};
 
 // What another program reads from an X selection, as a clipboard manager does. The window owns
 // the selection and answers while the test waits for the reader.
@@ -137,9 +142,11 @@ class ClipboardTest : public QObject {
     QCOMPARE(QString::fromUtf8(ReadSelection(selection, QStringLiteral("UTF8_STRING"))), text);
     const QList<QByteArray> targets =
         ReadSelection(selection, QStringLiteral("TARGETS")).split('\n');
-    QCOMPARE(targets.contains(kHint.toLatin1()), marked);
-    if (marked) {
-      QCOMPARE(ReadSelection(selection, kHint), QByteArrayLiteral("secret"));
+    for (const auto& [mark, value] : kMarks) {
+      QCOMPARE(targets.contains(mark.toLatin1()), marked);
+      if (marked) {
+        QCOMPARE(ReadSelection(selection, mark), value);
+      }
     }
   }
 

@@ -66,7 +66,9 @@ void SecretLineEdit::CopySelection(QClipboard::Mode mode) const {
   }
   auto* data = new QMimeData;
   data->setText(selectedText());
+  // KDE's mark, which Klipper, CopyQ 8 and fcitx5 read; CopyQ 6, Debian 12's, reads only its own.
   data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
+  data->setData(QStringLiteral("application/x-copyq-hidden"), QByteArrayLiteral("1"));
   QGuiApplication::clipboard()->setMimeData(data, mode);
 }
 

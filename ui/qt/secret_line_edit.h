@@ -8,7 +8,7 @@
 namespace quillet::qt {
 
 // A text box whose copies clipboard histories leave out. Whatever the user copies or cuts from
-// it, with keys, the context menu or, on X11, by selecting, goes to the clipboard with the mark
+// it, with keys, the context menu or, on X11, by selecting, goes to the clipboard with the marks
 // password managers give their secrets, which Klipper, CopyQ and fcitx5 honour.
 class SecretLineEdit final : public QLineEdit {
  public:
