@@ -11,10 +11,9 @@ set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_RC_FLAGS_INIT "-c 65001")
 
 # Static linking leaves the programs needing only the DLLs every Windows has; a section for each
-# function lets the linker leave out what the program never calls. The stack protector is
-# Microsoft's /GS, as far as GCC gives it.
-set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections -fstack-protector-strong")
-set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections -fstack-protector-strong")
+# function lets the linker leave out what the program never calls.
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--gc-sections")
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
