@@ -108,20 +108,29 @@ class FormWindowLookTest : public QObject {
   void everyCaptionFitsAndTheResultsStayReadable_data() {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<int>("points");
-    QTest::newRow("light, 12 points") << false << 12;
-    QTest::newRow("dark, 9 points") << true << 9;
-    QTest::newRow("dark, 10 points") << true << 10;
-    QTest::newRow("dark, 12 points") << true << 12;
+    QTest::addColumn<bool>("while_shown");  // the font changes once the window is on screen
+    QTest::newRow("light, 12 points") << false << 12 << false;
+    QTest::newRow("dark, 9 points") << true << 9 << false;
+    QTest::newRow("dark, 10 points") << true << 10 << false;
+    QTest::newRow("dark, 12 points") << true << 12 << false;
+    QTest::newRow("light, 9 then 12 points") << false << 12 << true;
   }
 
   void everyCaptionFitsAndTheResultsStayReadable() {
     QFETCH(bool, dark);
     QFETCH(int, points);
+    QFETCH(bool, while_shown);
     QApplication::setPalette(dark ? DarkPalette() : QPalette());
-    QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), points));
+    QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), while_shown ? 9 : points));
     SystemRandom random;
     Form1 form(random);
     FormWindow window(form);
+    if (while_shown) {
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), points));
+      QTRY_COMPARE(window.font().pointSize(), points);  // Qt delivers the change later
+    }
     const auto find = [&window](const char* name) {
       return window.findChild<QWidget*>(QLatin1String(name));
     };

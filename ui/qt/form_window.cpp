@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,15 +31,13 @@ QAccessibleInterface* DescribeFormWindow(const QString& class_name, QObject* obj
 
 }  // namespace
 
-FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+FormWindow::FormWindow(Form1& form, QWidget* parent)
+    : QWidget(parent), form_(form), layout_scale_(FontLayoutScale()) {
   [[maybe_unused]] static const bool described_as_window =
       (QAccessible::installFactory(DescribeFormWindow), true);
   setWindowTitle(ToQString(Form1Layout.caption));
-  // The places are drawn for the design font: a larger desktop font enlarges the whole layout in
-  // proportion, so that its captions fit and the controls keep their places to each other.
-  const double scale = LayoutScale(QFontInfo(font()).pointSizeF());
   for (const ControlLayout& layout : ControlTable()) {
-    QWidget* widget = CreateWidget(layout, scale, this);
+    QWidget* widget = CreateWidget(layout, layout_scale_, this);
     widgets_[layout.control] = widget;
     if (layout.kind == ControlKind::Label) {
       widget->lower();  // a scroll bar overlaps the right of its label and is drawn above it
@@ -49,10 +48,7 @@ FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
   }
   SetTabOrder();
 
-  // Window managers add frames of their own, and a bare X server none: setting the client area
-  // to the start-up size less the usual frame shows the same controls everywhere.
-  resize(TwipsToPixels(Form1Layout.start_outer_width - Form1Layout.frame_width, scale),
-         TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height, scale));
+  resize(StartUpSize());
 
   form_.SetListener(this);
   form_.Load();
@@ -61,6 +57,37 @@ FormWindow::FormWindow(Form1& form, QWidget* parent) : QWidget(parent), form_(fo
 
 FormWindow::~FormWindow() {
   form_.SetListener(nullptr);
+}
+
+double FormWindow::FontLayoutScale() const {
+  return LayoutScale(QFontInfo(font()).pointSizeF());
+}
+
+// Window managers add frames of their own, and a bare X server none: setting the client area to
+// the start-up size less the usual frame shows the same controls everywhere.
+QSize FormWindow::StartUpSize() const {
+  return {TwipsToPixels(Form1Layout.start_outer_width - Form1Layout.frame_width, layout_scale_),
+          TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height, layout_scale_)};
+}
+
+// A font the desktop changes while the window is open lays it out as a start-up with that font
+// would. A window the user has resized keeps its size in proportion to the layout.
+void FormWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::FontChange) {
+    return;
+  }
+  const double scale = FontLayoutScale();
+  if (scale == layout_scale_) {
+    return;
+  }
+  const bool at_start_up_size = size() == StartUpSize();
+  const double growth = scale / layout_scale_;
+  layout_scale_ = scale;
+  for (const ControlLayout& layout : ControlTable()) {
+    PlaceWidget(widgets_.at(layout.control), layout, layout_scale_);
+  }
+  resize(at_start_up_size ? StartUpSize() : size() * growth);
 }
 
 void FormWindow::ConnectUserActions(Control control, QWidget* widget) {

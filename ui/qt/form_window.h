@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <map>
 
@@ -23,6 +24,9 @@ class FormWindow final : public QWidget, private FormListener {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void ControlChanged(Control control) override;
   void RandomSourceFailed() override;
@@ -30,8 +34,13 @@ class FormWindow final : public QWidget, private FormListener {
   void ConnectUserActions(Control control, QWidget* widget);
   void SetTabOrder();
   void ShowValue(Control control);
+  // The places are drawn for the design font: a larger one enlarges the whole layout in
+  // proportion, so that its captions fit and the controls keep their places to each other.
+  double FontLayoutScale() const;
+  QSize StartUpSize() const;
 
   Form1& form_;
+  double layout_scale_;
   std::map<Control, QWidget*> widgets_;
   bool showing_value_ = false;  // while the window writes a value the form holds
 };

@@ -105,13 +105,17 @@ QFont PasswordQFont() {
   return font;
 }
 
-QWidget* CreateWidget(const ControlLayout& layout, double layout_scale, QWidget* parent) {
-  QWidget* widget = CreateBareWidget(layout, parent);
-  widget->setObjectName(ToQString(layout.name));
+void PlaceWidget(QWidget* widget, const ControlLayout& layout, double layout_scale) {
   const TwipsRect& place = layout.place;
   widget->setGeometry(
       TwipsToPixels(place.left, layout_scale), TwipsToPixels(place.top, layout_scale),
       TwipsToPixels(place.width, layout_scale), TwipsToPixels(place.height, layout_scale));
+}
+
+QWidget* CreateWidget(const ControlLayout& layout, double layout_scale, QWidget* parent) {
+  QWidget* widget = CreateBareWidget(layout, parent);
+  widget->setObjectName(ToQString(layout.name));
+  PlaceWidget(widget, layout, layout_scale);
   if (!layout.accessible_name.empty()) {
     widget->setAccessibleName(ToQString(layout.accessible_name));
   }

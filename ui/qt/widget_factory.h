@@ -26,4 +26,7 @@ QFont PasswordQFont();
 // described as the control table says. Values and focus order are the window's business.
 QWidget* CreateWidget(const ControlLayout& layout, double layout_scale, QWidget* parent);
 
+// Gives a control's widget its place at the layout scale.
+void PlaceWidget(QWidget* widget, const ControlLayout& layout, double layout_scale);
+
 }  // namespace quillet::qt

@@ -218,11 +218,36 @@ void FormWindow::ApplyDpi() {
   password_font_ = password_font;
 }
 
-// The load event: the window takes its start-up size, frame included, which leaves only the
-// generator's top rows inside it; then the form runs its start-up.
+// The start-up size, frame included, which leaves only the generator's top rows inside it.
+SIZE FormWindow::StartUpSize() const {
+  return {Pixels(Form1Layout.start_outer_width), Pixels(Form1Layout.start_outer_height)};
+}
+
+// A message font the user changes while the window is open lays it out as a start-up with that
+// font would. A window the user has resized keeps its size in proportion to the layout.
+void FormWindow::ApplyMessageFont() {
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  const SIZE before{outer.right - outer.left, outer.bottom - outer.top};
+  const SIZE start_up = StartUpSize();
+  const double old_scale = layout_scale_;
+  ApplyDpi();
+  if (layout_scale_ == old_scale) {
+    return;
+  }
+  const double growth = layout_scale_ / old_scale;
+  const SIZE after = before.cx == start_up.cx && before.cy == start_up.cy
+                         ? StartUpSize()
+                         : SIZE{std::lround(before.cx * growth), std::lround(before.cy * growth)};
+  SetWindowPos(window_, nullptr, 0, 0, after.cx, after.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The load event: the window takes its start-up size; then the form runs its start-up.
 void FormWindow::Load() {
-  SetWindowPos(window_, nullptr, 0, 0, Pixels(Form1Layout.start_outer_width),
-               Pixels(Form1Layout.start_outer_height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE start_up = StartUpSize();
+  SetWindowPos(window_, nullptr, 0, 0, start_up.cx, start_up.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   form_.SetListener(this);
   form_.Load();
 }
@@ -267,6 +292,11 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       ApplyDpi();
       return 0;
     }
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETNONCLIENTMETRICS) {
+        ApplyMessageFont();
+      }
+      break;
     // The focus returns to the control that had it when the window was last active.
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {

@@ -33,6 +33,8 @@ class FormWindow final : private FormListener {
 
   void CreateControls(HINSTANCE instance);
   void ApplyDpi();
+  void ApplyMessageFont();
+  SIZE StartUpSize() const;
   void Load();
   void OnCommand(Control control, WORD notification, HWND child);
   void OnScroll(HWND bar, WORD request, WORD thumb_position);
