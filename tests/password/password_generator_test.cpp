@@ -151,11 +151,11 @@ TEST(SystemRandom, AClickAsksTheSystemForWhatItDrawsAndNothingMore) {
       {Control::Option2, "1", "50", {0, 40}, 83},
       {Control::Option2, "0", "abc", {29}, 31},
   };
-  for (const auto& [option, first_length, second_length, thrown_back_at, draws] : cases) {
+  for (const Case& scenario : cases) {
     std::vector<std::size_t> requests;
     SystemRandom random([&](std::span<std::byte> bytes) {
       const auto draw = static_cast<std::uint32_t>(requests.size());
-      const bool thrown_back = std::ranges::count(thrown_back_at, draw) > 0;
+      const bool thrown_back = std::ranges::count(scenario.thrown_back_at, draw) > 0;
       const std::uint32_t value = thrown_back ? kThrownBack : draw;
       std::memcpy(bytes.data(), &value, std::min(bytes.size(), sizeof value));
       requests.push_back(bytes.size());
@@ -163,12 +163,12 @@ TEST(SystemRandom, AClickAsksTheSystemForWhatItDrawsAndNothingMore) {
     });
     Form1 form(random);
     form.Load();
-    form.Select(option);
-    form.SetText(Control::Text8, first_length);
-    form.SetText(Control::Text11, second_length);
+    form.Select(scenario.option);
+    form.SetText(Control::Text8, scenario.first_length);
+    form.SetText(Control::Text11, scenario.second_length);
     form.Click(Control::Command1);
-    EXPECT_EQ(requests, std::vector<std::size_t>(draws, sizeof(std::uint32_t)))
-        << first_length << ", " << second_length;
+    EXPECT_EQ(requests, std::vector<std::size_t>(scenario.draws, sizeof(std::uint32_t)))
+        << scenario.first_length << ", " << scenario.second_length;
   }
 }
 
