@@ -21,5 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillet.org/)
 # without a Japanese one its captions would show as empty boxes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# Without Qt's Wayland plugin, a Wayland session (Debian 12's default) runs the window through
+# XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)
