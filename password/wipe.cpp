@@ -5,7 +5,7 @@
 #if defined(_WIN32)
 #include <windows.h>
 #else
-#include <string.h>
+#include <cstring>
 #endif
 
 namespace quillet {
