@@ -1,13 +1,21 @@
 # SPDX-License-Identifier: MIT
-# `cpack -G ZIP` in the Windows edition's build directory makes quillet-<version>-windows.zip:
-# the program, a short text in Japanese and the licence, to unpack anywhere and run.
+# The Windows edition's download: quillet-<version>-windows.zip, with the program, a short text in
+# Japanese and the licence, to unpack anywhere and run. `cmake --build --preset windows --target
+# windows_zip` writes it, reproducibly, into the build folder.
 install(TARGETS quillet_win32 RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/ui/win32/README.txt DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME quillet)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME quillet-${PROJECT_VERSION}-windows)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-include(CPack)
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+  set(QUILLET_WINDOWS_ZIP ${PROJECT_BINARY_DIR}/quillet-${PROJECT_VERSION}-windows.zip)
+  add_custom_command(OUTPUT ${QUILLET_WINDOWS_ZIP}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/write_zip.py ${QUILLET_WINDOWS_ZIP}
+            LICENSE.txt=${PROJECT_SOURCE_DIR}/LICENSE
+            README.txt=${PROJECT_SOURCE_DIR}/ui/win32/README.txt
+            quillet.exe=$<TARGET_FILE:quillet_win32>
+    DEPENDS quillet_win32 ${CMAKE_CURRENT_LIST_DIR}/write_zip.py ${PROJECT_SOURCE_DIR}/LICENSE
+            ${PROJECT_SOURCE_DIR}/ui/win32/README.txt
+    VERBATIM)
+  add_custom_target(windows_zip DEPENDS ${QUILLET_WINDOWS_ZIP})
+endif()

@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
   desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi orca xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
   weston wl-clipboard  # the window as a Wayland client
+  faketime  # the reproducibility check's other clock
 )
 
 missing=()

@@ -12,6 +12,8 @@ for preset in debug release windows; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+# The release artefacts, built a second time from a copy elsewhere, must come out byte for byte.
+scripts/check-reproducible.sh
 
 # Under stress: every test again under AddressSanitizer and UndefinedBehaviorSanitizer, a replay of
 # each fuzzer's committed seeds, then the static analysis.

@@ -97,11 +97,9 @@ class PackageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.workspace = tempfile.TemporaryDirectory(prefix="quillet-package-")
-        output = os.path.join(cls.workspace.name, "out")
-        subprocess.run(["cpack", "-G", "DEB", "-B", output, "--config",
-                        os.path.join(cls.build_directory, "CPackConfig.cmake")],
-                       check=True, stdout=subprocess.DEVNULL)
-        (cls.deb,) = glob.glob(os.path.join(output, "quillet_*.deb"))
+        subprocess.run(["cmake", "--build", cls.build_directory, "--target", "deb"], check=True,
+                       stdout=subprocess.DEVNULL)
+        (cls.deb,) = glob.glob(os.path.join(cls.build_directory, "quillet_*.deb"))
         cls.root = os.path.join(cls.workspace.name, "root")
         run("dpkg-deb", "--extract", cls.deb, cls.root)
 
