@@ -2,10 +2,11 @@
 
 #include "app/event_table.h"
 
+#include <cstddef>
+
 #include "app/form_load.h"
-#include "interest/calc_interest.h"
-#include "password/length_selector.h"
-#include "password/password_generator.h"
+#include "app/interest_procedure.h"
+#include "app/password_procedures.h"
 
 namespace quillet {
 namespace {

@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "password/length_rule.h"
+
 namespace quillet {
 
-// Both length scroll bars run from 1 to 50 and move by 1 for arrows and trough alike.
-inline constexpr std::int16_t kScrollMinimum = 1;
-inline constexpr std::int16_t kScrollMaximum = 50;
+// Both length scroll bars run over the lengths a password may have and move by 1 for arrows and
+// trough alike.
+inline constexpr std::int16_t kScrollMinimum = kShortestPassword;
+inline constexpr std::int16_t kScrollMaximum = kLongestPassword;
 inline constexpr std::int16_t kScrollStep = 1;
 
 // The values of the window's controls, which are the whole state of the system, as they stand

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/length_rows.h"
 #include "convert/text_number.h"
 #include "fuzz/require.h"
 #include "password/character_sets.h"
@@ -14,24 +15,16 @@
 namespace quillet::fuzz {
 namespace {
 
-struct Row {
-  Control length_box;
-  Control bar;
-  Control password_box;
-};
-
-constexpr std::array kRows = {Row{Control::Text8, Control::HScroll1, Control::Text9},
-                              Row{Control::Text11, Control::HScroll2, Control::Text10}};
 constexpr std::array kPasswordBoxes = {Control::Text1, Control::Text9, Control::Text10};
 constexpr std::array kCalculatorInputs = {Control::Text2, Control::Text3, Control::Text4,
                                           Control::Text5};
 constexpr std::array kCalculatorOutputs = {Control::Text6, Control::Text7};
 
 // The most changes one action can set off, with room to spare: a keystroke in the calculator
-// rewrites each output up to four times (9 reports); a pasted length moves its bar, the bar
-// rewrites the box and three passwords are drawn (6). At most 130 characters are drawn, and a draw
+// writes each output once (3 reports); a pasted length moves its bar, the bar rewrites the box
+// and three passwords are drawn (6). At most 130 characters are drawn, and a draw
 // is thrown back about once in a billion.
-constexpr std::size_t kMostReportsPerAction = 16;
+constexpr std::size_t kMostReportsPerAction = 8;
 constexpr std::uint64_t kMostDrawsPerAction = kFixedPasswordLength + 2 * 50 + 8;
 
 // The length a scroll bar can show for this text, if any.
@@ -92,9 +85,10 @@ void FormProperties::CheckAction(const Snapshot& before, const UserAction& actio
 void FormProperties::CheckPasswords(const Snapshot& before, const UserAction& action,
                                     const Snapshot& after, const ActionObserver& seen) {
   bool should_draw = std::holds_alternative<ClickButton>(action);
-  for (const Row& row : kRows) {
-    should_draw = should_draw || (after.values.at(row.bar) != before.values.at(row.bar) &&
-                                  !before.texts.at(row.password_box).empty());
+  for (const LengthRow& row : kLengthRows) {
+    should_draw =
+        should_draw || (after.values.at(row.scroll_bar) != before.values.at(row.scroll_bar) &&
+                        !before.texts.at(row.password_box).empty());
   }
   const std::uint64_t failures = after.failures - before.failures;
   const bool drew = after.draws > before.draws || failures > 0;
@@ -107,7 +101,7 @@ void FormProperties::CheckPasswords(const Snapshot& before, const UserAction& ac
   if (drew && failures == 0) {
     const std::string_view characters = after.option1 ? HexDigits : AlnumChars;
     Require(after.texts.at(Control::Text1).size() == kFixedPasswordLength, "Text1 is 30 long");
-    for (const Row& row : kRows) {
+    for (const LengthRow& row : kLengthRows) {
       const std::size_t length = ShowableLength(after.texts.at(row.length_box)).value_or(0);
       Require(after.texts.at(row.password_box).size() == length,
               "a password is as long as its length box says, or empty when it says no length");
@@ -137,15 +131,15 @@ void FormProperties::CheckPasswords(const Snapshot& before, const UserAction& ac
 void FormProperties::CheckLengths(const Snapshot& before, const UserAction& action,
                                   const Snapshot& after) {
   const std::optional<Control> edited = EditedBox(action, before);
-  for (const Row& row : kRows) {
-    const std::int16_t bar = after.values.at(row.bar);
+  for (const LengthRow& row : kLengthRows) {
+    const std::int16_t bar = after.values.at(row.scroll_bar);
     const std::string& box = after.texts.at(row.length_box);
     Require(bar >= 1 && bar <= 50, "a scroll bar stays within 1 to 50");
     if (const auto length = ShowableLength(box)) {
       Require(bar == *length, "a length box that holds a length is in step with its bar");
     }
 
-    const std::int16_t bar_before = before.values.at(row.bar);
+    const std::int16_t bar_before = before.values.at(row.scroll_bar);
     if (edited == row.length_box) {
       const std::string& typed = std::get<EditText>(action).text;
       const auto length = ShowableLength(typed);

@@ -4,9 +4,6 @@
 
 #include <algorithm>
 
-#include "app/form.h"
-#include "password/character_sets.h"
-#include "password/length_selector.h"
 #include "password/uniform_index.h"
 #include "password/wipe.h"
 
@@ -27,14 +24,11 @@ std::optional<std::string> DrawPassword(RandomSource& source, std::string_view c
   return password;
 }
 
-void Command1_Click(Form1& form) {
-  const std::string_view characters = form.Selected(Control::Option1) ? HexDigits : AlnumChars;
-  const int first_length = LengthFromText(form.Text(Control::Text8)).value_or(0);
-  const int second_length = LengthFromText(form.Text(Control::Text11)).value_or(0);
-
-  auto fixed = DrawPassword(form.Random(), characters, kFixedPasswordLength);
-  auto first = fixed ? DrawPassword(form.Random(), characters, first_length) : std::nullopt;
-  auto second = first ? DrawPassword(form.Random(), characters, second_length) : std::nullopt;
+std::optional<Passwords> DrawPasswords(RandomSource& source, std::string_view characters,
+                                       int first_length, int second_length) {
+  auto fixed = DrawPassword(source, characters, kFixedPasswordLength);
+  auto first = fixed ? DrawPassword(source, characters, first_length) : std::nullopt;
+  auto second = first ? DrawPassword(source, characters, second_length) : std::nullopt;
   if (!second) {
     // The passwords already drawn are abandoned: none of them stays in memory.
     for (auto* drawn : {&fixed, &first}) {
@@ -42,12 +36,9 @@ void Command1_Click(Form1& form) {
         Wipe(**drawn);
       }
     }
-    form.ReportRandomFailure();
-    return;
+    return std::nullopt;
   }
-  form.SetText(Control::Text1, std::move(*fixed));
-  form.SetText(Control::Text9, std::move(*first));
-  form.SetText(Control::Text10, std::move(*second));
+  return Passwords{std::move(*fixed), std::move(*first), std::move(*second)};
 }
 
 }  // namespace quillet

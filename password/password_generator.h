@@ -10,8 +10,6 @@
 
 namespace quillet {
 
-class Form1;
-
 inline constexpr int kFixedPasswordLength = 30;
 
 // `length` characters drawn independently and uniformly from `characters`; nothing when the
@@ -19,10 +17,16 @@ inline constexpr int kFixedPasswordLength = 30;
 std::optional<std::string> DrawPassword(RandomSource& source, std::string_view characters,
                                         int length);
 
-// The generate button: three passwords from the chosen character set, 30 characters into Text1
-// and as many as the length boxes say into Text9 and Text10, drawn in that order. A length box
-// that holds no length the scroll bar could show gives its row an empty password. If the random
-// source fails, no box changes and the failure is reported instead.
-void Command1_Click(Form1& form);
+// What one press of the generate button draws.
+struct Passwords {
+  std::string fixed;   // 30 characters
+  std::string first;   // as long as the first length says
+  std::string second;  // as long as the second length says
+};
+
+// The three passwords, drawn in that order from `characters`; a length of 0 gives an empty one.
+// Nothing when the random source fails, and what was drawn by then is wiped.
+std::optional<Passwords> DrawPasswords(RandomSource& source, std::string_view characters,
+                                       int first_length, int second_length);
 
 }  // namespace quillet

@@ -2,17 +2,15 @@
 
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string_view>
-
 namespace quillet {
 
 class Form1;
 
-// The length a length box's text stands for, if its scroll bar can show it: the text read as a
-// number and rounded half to even (so "2.5" is 2), from 1 to 50.
-std::optional<std::int16_t> LengthFromText(std::string_view text);
+// The generate button: three passwords from the chosen character set, 30 characters into Text1
+// and as many as the length boxes say into Text9 and Text10, drawn in that order. A length box
+// that holds no length the scroll bar could show gives its row an empty password. If the random
+// source fails, no box changes and the failure is reported instead.
+void Command1_Click(Form1& form);
 
 // A moved scroll bar writes its value into its length box and, when its row already shows a
 // password, draws all three passwords again.

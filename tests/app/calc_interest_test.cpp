@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "interest/calc_interest.h"
+#include "app/interest_procedure.h"
 
 #include <gtest/gtest.h>
 

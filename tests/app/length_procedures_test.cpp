@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "password/length_selector.h"
+#include "app/password_procedures.h"
 
 #include <gtest/gtest.h>
 
