@@ -10,11 +10,13 @@ find_package(Python3 COMPONENTS Interpreter)
 if(Python3_FOUND)
   set(QUILLET_WINDOWS_ZIP ${PROJECT_BINARY_DIR}/quillet-${PROJECT_VERSION}-windows.zip)
   add_custom_command(OUTPUT ${QUILLET_WINDOWS_ZIP}
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/write_zip.py ${QUILLET_WINDOWS_ZIP}
+    COMMAND ${QUILLET_WITH_SOURCE_DATE}
+            ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/write_zip.py ${QUILLET_WINDOWS_ZIP}
             LICENSE.txt=${PROJECT_SOURCE_DIR}/LICENSE
             README.txt=${PROJECT_SOURCE_DIR}/ui/win32/README.txt
             quillet.exe=$<TARGET_FILE:quillet_win32>
-    DEPENDS quillet_win32 ${CMAKE_CURRENT_LIST_DIR}/write_zip.py ${PROJECT_SOURCE_DIR}/LICENSE
+    DEPENDS quillet_win32 ${QUILLET_SOURCE_DATE_FILE} ${CMAKE_CURRENT_LIST_DIR}/write_zip.py
+            ${PROJECT_SOURCE_DIR}/LICENSE
             ${PROJECT_SOURCE_DIR}/ui/win32/README.txt
     VERBATIM)
   add_custom_target(windows_zip DEPENDS ${QUILLET_WINDOWS_ZIP})
