@@ -4,6 +4,6 @@
 add_custom_target(deb
   COMMAND ${QUILLET_WITH_SOURCE_DATE}
           ${CMAKE_CURRENT_LIST_DIR}/write_deb.sh ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR}
-          ${PROJECT_BINARY_DIR}
+          ${PROJECT_BINARY_DIR} ${PROJECT_VERSION}
   VERBATIM)
 add_dependencies(deb quillet quillet_docs)

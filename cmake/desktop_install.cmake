@@ -3,12 +3,12 @@
 # in every size a menu or dock asks for, and the software centre's description.
 include(GNUInstallDirs)
 
-set(QUILLET_APP_ID org.quillet.Quillet)
-
 install(TARGETS quillet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ui/linux/${QUILLET_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ui/linux/${QUILLET_APP_ID}.metainfo.xml
+configure_file(ui/linux/${QUILLET_APP_ID}.metainfo.xml.in
+  ${QUILLET_GENERATED_DIR}/${QUILLET_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${QUILLET_GENERATED_DIR}/${QUILLET_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(icon_theme_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

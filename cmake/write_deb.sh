@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Writes Quillet's Debian package from a build folder with Debian's own tools, reproducibly:
-#   SOURCE_DATE_EPOCH=SECONDS write_deb.sh BUILD_DIR SOURCE_DIR OUTPUT_DIR
-# dpkg-gencontrol writes the control file (the version from the changelog, the libraries from
+#   SOURCE_DATE_EPOCH=SECONDS write_deb.sh BUILD_DIR SOURCE_DIR OUTPUT_DIR VERSION
+# dpkg-gencontrol writes the control file (the version CMake's, the libraries from
 # dpkg-shlibdeps, Installed-Size from the files themselves, not the filesystem's folder sizes),
 # and dpkg-deb the package: members sorted and owned by root. Permissions and times are set here,
 # whatever the umask and the checkout.
 set -euo pipefail
-build=$(realpath "$1") source=$(realpath "$2") output=$(realpath "$3")
+build=$(realpath "$1") source=$(realpath "$2") output=$(realpath "$3") version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$work/debian/quillet  # where Debian's tools look for the package's files
@@ -21,8 +21,8 @@ mkdir -p "$root/DEBIAN"
 chmod 0755 "$root/DEBIAN"
 cp "$source/ui/linux/debian/control" "$work/debian/control"
 (cd "$work" && dpkg-shlibdeps -Tdebian/substvars -e debian/quillet/usr/bin/quillet)
-(cd "$work" && dpkg-gencontrol -l"$source/ui/linux/debian/changelog" -fdebian/files \
-  -Tdebian/substvars -P"$root")
+(cd "$work" && dpkg-gencontrol -v"$version" -l"$source/ui/linux/debian/changelog" \
+  -fdebian/files -Tdebian/substvars -P"$root")
 (cd "$root" && find usr -type f | LC_ALL=C sort | xargs md5sum) >"$root/DEBIAN/md5sums"
 chmod 0644 "$root/DEBIAN/control" "$root/DEBIAN/md5sums"
 # dpkg-deb only clamps later times to SOURCE_DATE_EPOCH: installed files keep their sources'

@@ -5,13 +5,18 @@
 install_test.py BUILD_DIRECTORY
 """
 
+import json
 import os
 import subprocess
 import sys
 import tempfile
 import unittest
 
-APP_ID = "org.quillet.Quillet"
+# What CMakeLists.txt alone says of Quillet, as the build wrote it. This test and the package's
+# are both run with the build folder first: install_test.py BUILD_DIRECTORY.
+with open(os.path.join(sys.argv[1], "project.json"), encoding="utf-8") as facts:
+    PROJECT = json.load(facts)
+APP_ID = PROJECT["app_id"]
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
 
 # Every file an installation holds, relative to its prefix.

@@ -15,7 +15,7 @@ import tempfile
 import time
 import unittest
 
-from install_test import APP_ID, INSTALLED_FILES, desktop_entry, validation_problems
+from install_test import APP_ID, INSTALLED_FILES, PROJECT, desktop_entry, validation_problems
 
 WAIT_LIMIT_SECONDS = 20  # a loaded machine may take long to start a program
 FONT_FOLDER = "/usr/share/fonts/"
@@ -109,9 +109,10 @@ class PackageTest(unittest.TestCase):
 
     def test_is_named_and_versioned_for_this_machine(self):
         architecture = run("dpkg", "--print-architecture").strip()
-        self.assertEqual(os.path.basename(self.deb), f"quillet_1.00_{architecture}.deb")
+        version = PROJECT["version"]
+        self.assertEqual(os.path.basename(self.deb), f"quillet_{version}_{architecture}.deb")
         self.assertEqual(run("dpkg-deb", "--field", self.deb, "Package").strip(), "quillet")
-        self.assertEqual(run("dpkg-deb", "--field", self.deb, "Version").strip(), "1.00")
+        self.assertEqual(run("dpkg-deb", "--field", self.deb, "Version").strip(), version)
 
     def test_depends_on_the_qt_libraries_and_the_japanese_font(self):
         self.assertLessEqual({"libc6", "libqt6core6", "libqt6gui6", "libqt6widgets6",

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Checks the Windows edition's executable: what it imports, its version record, its size."""
 
+import json
 import sys
 
 import pefile
@@ -13,7 +14,10 @@ PROTECTIONS = {"HIGH_ENTROPY_VA": 0x20, "DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100
 LARGEST_SIZE = 300 * 1024
 JAPANESE = 0x0411
 
-path = sys.argv[1]
+path, build = sys.argv[1:3]
+with open(f"{build}/project.json", encoding="utf-8") as facts:
+    project = json.load(facts)
+major, minor, _, _ = project["version_numbers"]
 executable = pefile.PE(path)
 
 imports = {entry.dll.decode().lower() for entry in executable.DIRECTORY_ENTRY_IMPORT}
@@ -40,7 +44,8 @@ characteristics = executable.OPTIONAL_HEADER.DllCharacteristics
 
 checks = {
     f"imports only KnownDLLs {sorted(imports)}": imports <= KNOWN_DLLS,
-    "file version 1,0,0,0": (fixed.FileVersionMS, fixed.FileVersionLS) == (0x00010000, 0),
+    f"file version {project['version_numbers']}":
+        (fixed.FileVersionMS, fixed.FileVersionLS) == (major << 16 | minor, 0),
     "translation Japanese, UTF-16": translations == ["0x0411 0x04b0"],
     "icon filed as Japanese": (pefile.RESOURCE_TYPE["RT_GROUP_ICON"], JAPANESE) in resources,
     "version record filed as Japanese": (pefile.RESOURCE_TYPE["RT_VERSION"], JAPANESE) in resources,
@@ -50,7 +55,8 @@ checks = {
 }
 for name, flag in PROTECTIONS.items():
     checks[name] = characteristics & flag == flag
-for key, value in {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "Quillet",
+for key, value in {"FileVersion": project["version"], "ProductVersion": project["version"],
+                   "ProductName": "Quillet",
                    "InternalName": "Quillet",
                    "LegalCopyright": "Copyright (c) 2026 The Quillet developers. MIT License."}.items():
     checks[f"{key} {value!r}"] = japanese_strings.get(key) == value

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Makes the Windows edition's zip and checks what a user unpacks from it."""
 
+import json
 import subprocess
 import sys
 import zipfile
@@ -9,7 +10,8 @@ from pathlib import Path
 build = Path(sys.argv[1])
 subprocess.run(["cmake", "--build", build, "--target", "windows_zip"], check=True,
                stdout=subprocess.DEVNULL)
-archive = build / "quillet-1.00-windows.zip"
+version = json.loads((build / "project.json").read_text(encoding="utf-8"))["version"]
+archive = build / f"quillet-{version}-windows.zip"
 
 with zipfile.ZipFile(archive) as package:
     names = sorted(package.namelist())

@@ -12,6 +12,7 @@
 #include "app/form.h"
 #include "app/memory_guard.h"
 #include "password/random_source.h"
+#include "quillet_version.h"
 #include "ui/qt/form_window.h"
 
 namespace {
@@ -36,9 +37,9 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillet"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
   // Lets the desktop match the window to its launcher, for the launcher's name and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.quillet.Quillet"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID));
   QApplication::setWindowIcon(WindowIcon());
 
   quillet::SystemRandom random;
