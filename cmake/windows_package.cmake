@@ -6,7 +6,6 @@ install(TARGETS quillet_win32 RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/ui/win32/README.txt DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
-find_package(Python3 COMPONENTS Interpreter)
 if(Python3_FOUND)
   set(QUILLET_WINDOWS_ZIP ${PROJECT_BINARY_DIR}/quillet-${PROJECT_VERSION}-windows.zip)
   add_custom_command(OUTPUT ${QUILLET_WINDOWS_ZIP}

@@ -6,6 +6,8 @@
 #   scripts/benchmark.sh [START_RUNS]    (30 starts of each program unless told)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every core, unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 starts=${1:-30}
 
 scripts/install-deps.sh

@@ -7,6 +7,8 @@
 # and this script fails. Replay one with: build/fuzz/fuzz/NAME_fuzzer FILE
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every core, unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 seconds=${1:-600}
 
 cmake --preset fuzz >/dev/null

@@ -8,6 +8,8 @@
 # The same commit gives the same bytes on any machine (see the README's "Check a download").
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every core, unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 scripts/install-deps.sh
 cmake --preset release >/dev/null

@@ -4,6 +4,8 @@
 # window on a virtual X server instead and saves a picture of it to quillet-window.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every core, unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 scripts/install-deps.sh run
 cmake --preset release >/dev/null

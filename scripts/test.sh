@@ -5,6 +5,8 @@
 # cross-built and run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every core, unless the caller says otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 scripts/install-deps.sh
 for preset in debug release windows; do
