@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace quillet {
@@ -78,6 +79,11 @@ const ControlLayout& LayoutOf(Control control) {
     std::abort();
   }
   return *found;
+}
+
+int TwipsToPixels(int twips, double layout_scale, int dots_per_inch) {
+  constexpr double kTwipsPerInch = 1440.0;
+  return static_cast<int>(std::lround(twips * layout_scale * dots_per_inch / kTwipsPerInch));
 }
 
 double LayoutScale(double font_points) {

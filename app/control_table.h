@@ -88,6 +88,10 @@ const ControlLayout& LayoutOf(Control control);
 // this size: in proportion to the design font, and never smaller than the table.
 double LayoutScale(double font_points);
 
+// A length of the table in pixels: 1,440 twips make an inch, at the screen's dots per inch (96,
+// Qt's device-independent pixels), enlarged by the layout scale.
+int TwipsToPixels(int twips, double layout_scale, int dots_per_inch = 96);
+
 // Every control, ordered by tab index: the order in which the Tab key visits those that take focus.
 std::vector<const ControlLayout*> ControlsInTabOrder();
 

@@ -11,7 +11,6 @@
 #include <QScrollBar>
 #include <QString>
 #include <QStringList>
-#include <cmath>
 #include <limits>
 
 #include "app/form_state.h"
@@ -89,10 +88,6 @@ QWidget* CreateBareWidget(const ControlLayout& layout, QWidget* parent) {
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-int TwipsToPixels(int twips, double layout_scale) {
-  return static_cast<int>(std::lround(twips * layout_scale / 15.0));
 }
 
 QFont PasswordQFont() {

@@ -14,10 +14,6 @@ namespace quillet::qt {
 // The core's texts are UTF-8.
 QString ToQString(std::string_view text);
 
-// Twips to device-independent pixels: 15 twips make one pixel at 96 dots per inch, and Qt's
-// high-DPI scaling takes it from there. The layout scale enlarges the places for a larger font.
-int TwipsToPixels(int twips, double layout_scale);
-
 // The font of the password boxes, with fallbacks that exist where its face does not: fontconfig
 // knows no alias for it, and without the list Qt could pick a face without Japanese glyphs.
 QFont PasswordQFont();

@@ -3,47 +3,21 @@
 #include "ui/win32/form_window.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "app/control_table.h"
-#include "ui/win32/accessible_description.h"
+#include "ui/win32/control_factory.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/secret_edit.h"
 #include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
 
 namespace quillet::win32 {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 constexpr int kPointsPerInch = 72;
-
-struct WindowKind {
-  const wchar_t* class_name;
-  DWORD style;
-  LONG role;  // for screen readers
-};
-
-WindowKind KindOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::CommandButton:
-      // A default push button answers Enter while it has the focus.
-      return {L"BUTTON", BS_DEFPUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON};
-    case ControlKind::OptionButton:
-      return {L"BUTTON", BS_AUTORADIOBUTTON, ROLE_SYSTEM_RADIOBUTTON};
-    case ControlKind::TextBox:
-      return {L"EDIT", WS_BORDER | ES_AUTOHSCROLL, ROLE_SYSTEM_TEXT};
-    case ControlKind::ScrollBar:
-      return {L"SCROLLBAR", SBS_HORZ, ROLE_SYSTEM_SCROLLBAR};
-    case ControlKind::Label:
-      return {L"STATIC", SS_LEFT, ROLE_SYSTEM_STATICTEXT};
-  }
-  return {L"STATIC", 0, ROLE_SYSTEM_STATICTEXT};
-}
 
 // Windows' high-contrast themes choose every colour themselves.
 bool HighContrast() {
@@ -90,13 +64,22 @@ void SetStyleBit(HWND window, DWORD bit, bool on) {
 }  // namespace
 
 FormWindow::FormWindow(Form1& form) : form_(form) {
-  const Rgb background = LayoutOf(Control::Text6).colours->background;
-  output_brush_ = CreateSolidBrush(RGB(background.red, background.green, background.blue));
+  for (const ControlLayout& layout : ControlTable()) {
+    if (layout.colours) {
+      const Rgb background = layout.colours->background;
+      const COLORREF colour = RGB(background.red, background.green, background.blue);
+      if (!brushes_.contains(colour)) {
+        brushes_[colour] = CreateSolidBrush(colour);
+      }
+    }
+  }
 }
 
 FormWindow::~FormWindow() {
   form_.SetListener(nullptr);
-  DeleteObject(output_brush_);
+  for (const auto& [colour, brush] : brushes_) {
+    DeleteObject(brush);
+  }
   DeleteObject(default_font_);
   DeleteObject(password_font_);
 }
@@ -142,44 +125,18 @@ void FormWindow::CreateControls(HINSTANCE instance) {
   ControlKind previous_kind = ControlKind::Label;
   // The dialog manager's Tab key follows the order in which the controls were created.
   for (const ControlLayout* layout : ControlsInTabOrder()) {
-    const auto [class_name, kind_style, role] = KindOf(layout->kind);
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
     // Option buttons in a row form one group, so that the arrow keys move among them and
     // nowhere else; every other control starts a group of its own.
-    if (layout->kind != ControlKind::OptionButton || previous_kind != ControlKind::OptionButton) {
-      style |= WS_GROUP;
-    }
+    const bool starts_group =
+        layout->kind != ControlKind::OptionButton || previous_kind != ControlKind::OptionButton;
     previous_kind = layout->kind;
-    if (form_.TakesTabStop(layout->control)) {
-      style |= WS_TABSTOP;
-    }
-    const std::wstring caption = Widen(layout->caption);
-    HWND child =
-        CreateWindowExW(0, class_name, caption.c_str(), style, 0, 0, 0, 0, window_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout->control))),
-                        instance, nullptr);
-    controls_[layout->control] = child;
-    if (layout->secret) {
-      KeepCopiesOutOfClipboardHistory(child);
-    }
-    if (!layout->accessible_name.empty()) {
-      Describe(child, {Widen(layout->accessible_name), role});
-    }
-    if (layout->kind == ControlKind::TextBox) {
-      // The edit control's own cap of 32,767 characters would cut a longer paste silently.
-      SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
-    }
-    if (layout->kind == ControlKind::ScrollBar) {
-      SCROLLINFO range{
-          sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, kScrollMinimum, kScrollMaximum, 0, 0, 0};
-      SetScrollInfo(child, SB_CTL, &range, FALSE);
-    }
+    controls_[layout->control] = CreateControl(*layout, form_.TakesTabStop(layout->control),
+                                               starts_group, window_, instance);
   }
 }
 
 int FormWindow::Pixels(int twips) const {
-  return static_cast<int>(
-      std::lround(twips * layout_scale_ * GetDpiForWindow(window_) / kTwipsPerInch));
+  return TwipsToPixels(twips, layout_scale_, static_cast<int>(GetDpiForWindow(window_)));
 }
 
 // Places and fonts follow the window's DPI: at start, and whenever the window moves to a screen
@@ -395,10 +352,11 @@ HBRUSH FormWindow::ColourOf(HWND child, HDC context) const {
   if (!colours) {
     return nullptr;
   }
-  SetBkColor(context,
-             RGB(colours->background.red, colours->background.green, colours->background.blue));
+  const COLORREF background =
+      RGB(colours->background.red, colours->background.green, colours->background.blue);
+  SetBkColor(context, background);
   SetTextColor(context, RGB(colours->text.red, colours->text.green, colours->text.blue));
-  return output_brush_;
+  return brushes_.at(background);
 }
 
 void FormWindow::ControlChanged(Control control) {

@@ -54,7 +54,7 @@ class FormWindow final : private FormListener {
   double layout_scale_ = 1.0;  // of the control table's places, for the message font
   HFONT default_font_ = nullptr;
   HFONT password_font_ = nullptr;
-  HBRUSH output_brush_ = nullptr;
+  std::map<COLORREF, HBRUSH> brushes_;  // one for each background colour the table gives
   HWND focus_before_deactivation_ = nullptr;
   // Set while the form's own values are written, so that their notifications are not taken
   // for the user's edits.

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+
+#include "ui/win32/control_factory.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+#include "app/form_state.h"
+#include "ui/win32/accessible_description.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/secret_edit.h"
+#include "ui/win32/wide_text.h"
+
+namespace quillet::win32 {
+namespace {
+
+struct WindowKind {
+  const wchar_t* class_name;
+  DWORD style;
+  LONG role;  // for screen readers
+};
+
+WindowKind KindOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      // A default push button answers Enter while it has the focus.
+      return {L"BUTTON", BS_DEFPUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON};
+    case ControlKind::OptionButton:
+      return {L"BUTTON", BS_AUTORADIOBUTTON, ROLE_SYSTEM_RADIOBUTTON};
+    case ControlKind::TextBox:
+      return {L"EDIT", WS_BORDER | ES_AUTOHSCROLL, ROLE_SYSTEM_TEXT};
+    case ControlKind::ScrollBar:
+      return {L"SCROLLBAR", SBS_HORZ, ROLE_SYSTEM_SCROLLBAR};
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT, ROLE_SYSTEM_STATICTEXT};
+  }
+  return {L"STATIC", 0, ROLE_SYSTEM_STATICTEXT};
+}
+
+}  // namespace
+
+HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group, HWND parent,
+                   HINSTANCE instance) {
+  const auto [class_name, kind_style, role] = KindOf(layout.kind);
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
+  if (starts_group) {
+    style |= WS_GROUP;
+  }
+  if (tab_stop) {
+    style |= WS_TABSTOP;
+  }
+  const std::wstring caption = Widen(layout.caption);
+  HWND child = CreateWindowExW(
+      0, class_name, caption.c_str(), style, 0, 0, 0, 0, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), instance, nullptr);
+  if (layout.secret) {
+    KeepCopiesOutOfClipboardHistory(child);
+  }
+  if (!layout.accessible_name.empty()) {
+    Describe(child, {Widen(layout.accessible_name), role});
+  }
+  if (layout.kind == ControlKind::TextBox) {
+    // The edit control's own cap of 32,767 characters would cut a longer paste silently.
+    SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+  }
+  if (layout.kind == ControlKind::ScrollBar) {
+    SCROLLINFO range{
+        sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, kScrollMinimum, kScrollMaximum, 0, 0, 0};
+    SetScrollInfo(child, SB_CTL, &range, FALSE);
+  }
+  return child;
+}
+
+}  // namespace quillet::win32
