@@ -15,6 +15,7 @@
 #include <QScrollBar>
 
 #include "app/control_table.h"
+#include "app/text_selection.h"
 #include "ui/qt/widget_factory.h"
 
 namespace quillet::qt {
@@ -133,12 +134,23 @@ void FormWindow::ShowValue(Control control) {
     option->setChecked(form_.Selected(control));
     option->setFocusPolicy(form_.TakesTabStop(control) ? Qt::StrongFocus : Qt::ClickFocus);
   } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    // Writing the text a box already shows would move its caret to the end and drop its
-    // selection and undo history, in the middle of the user's typing.
+    // Writing the text a box already shows would drop its selection and undo history, in the
+    // middle of the user's typing. A rewrite puts the caret and the selection where the form's
+    // rule says, instead of at the end as setText does.
     const QString text = QString::fromStdString(form_.Text(control));
     if (edit->text() != text) {
+      const int caret = edit->cursorPosition();
+      const int anchor = !edit->hasSelectedText()          ? caret
+                         : caret == edit->selectionStart() ? edit->selectionEnd()
+                                                           : edit->selectionStart();
+      const TextSelection after = SelectionAfterRewrite(
+          {static_cast<std::size_t>(anchor), static_cast<std::size_t>(caret)},
+          static_cast<std::size_t>(edit->text().size()), static_cast<std::size_t>(text.size()));
       const QScopedValueRollback showing(showing_value_, true);
       edit->setText(text);
+      // A negative length selects backwards, leaving the caret where it was, at the start.
+      edit->setSelection(static_cast<int>(after.start),
+                         static_cast<int>(after.end) - static_cast<int>(after.start));
     }
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
     bar->setValue(form_.Value(control));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/control_table.h"
+#include "app/text_selection.h"
 #include "ui/win32/control_factory.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/system_library.h"
@@ -27,22 +28,15 @@ bool HighContrast() {
 }
 
 // SetWindowTextW puts the caret at the start, where the user's next key would land in front of
-// what they typed. The caret and the selection keep their distance from the end of the text,
-// which is where the program's rewrites of a typed number ('03' to '3') leave it.
+// what they typed: the caret and the selection go where the form's rule after a rewrite says.
 void SetTextKeepingCaret(HWND box, const std::wstring& text) {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const auto from_end = [old_length = WindowText(box).size()](DWORD offset) {
-    return old_length - std::min<std::size_t>(offset, old_length);
-  };
-  const std::size_t start_from_end = from_end(start);
-  const std::size_t end_from_end = from_end(end);
+  const TextSelection after =
+      SelectionAfterRewrite({start, end}, WindowText(box).size(), text.size());
   SetWindowTextW(box, text.c_str());
-  const auto offset = [length = text.size()](std::size_t from_end) {
-    return static_cast<LPARAM>(length - std::min(from_end, length));
-  };
-  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(offset(start_from_end)), offset(end_from_end));
+  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(after.start), static_cast<LPARAM>(after.end));
 }
 
 // A box keeps the horizontal scroll its caret needed when it last moved, even once the box is
