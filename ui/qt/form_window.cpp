@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <optional>
 
 #include "app/control_table.h"
 #include "app/text_selection.h"
@@ -28,6 +29,27 @@ QAccessibleInterface* DescribeFormWindow(const QString& class_name, QObject* obj
     return nullptr;
   }
   return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+// What the user asks of a scroll bar with its arrows, its trough and its keys; a drag asks
+// nothing until the thumb is let go, which then sets the value.
+std::optional<ScrollRequest> RequestOf(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+      return ScrollRequest::StepLeft;
+    case QAbstractSlider::SliderSingleStepAdd:
+      return ScrollRequest::StepRight;
+    case QAbstractSlider::SliderPageStepSub:
+      return ScrollRequest::PageLeft;
+    case QAbstractSlider::SliderPageStepAdd:
+      return ScrollRequest::PageRight;
+    case QAbstractSlider::SliderToMinimum:
+      return ScrollRequest::ToStart;
+    case QAbstractSlider::SliderToMaximum:
+      return ScrollRequest::ToEnd;
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -109,6 +131,14 @@ void FormWindow::ConnectUserActions(Control control, QWidget* widget) {
       }
     });
   } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+    // The form decides where a step or a page goes; QScrollBar, which would step by itself once
+    // the action is reported, moves where the form put it instead.
+    connect(bar, &QScrollBar::actionTriggered, this, [this, control, bar](int action) {
+      if (const auto request = RequestOf(action)) {
+        form_.Scroll(control, *request);
+        bar->setSliderPosition(form_.Value(control));
+      }
+    });
     connect(bar, &QScrollBar::valueChanged, this,
             [this, control](int value) { form_.SetValue(control, value); });
   }
