@@ -86,6 +86,17 @@ int TwipsToPixels(int twips, double layout_scale, int dots_per_inch) {
   return static_cast<int>(std::lround(twips * layout_scale * dots_per_inch / kTwipsPerInch));
 }
 
+PixelSize SizeForNewLayoutScale(PixelSize now, PixelSize old_start_up, PixelSize new_start_up,
+                                double old_scale, double new_scale) {
+  if (now == old_start_up) {
+    return new_start_up;
+  }
+  const auto grown = [growth = new_scale / old_scale](int pixels) {
+    return static_cast<int>(std::lround(pixels * growth));
+  };
+  return {grown(now.width), grown(now.height)};
+}
+
 double LayoutScale(double font_points) {
   return std::max(1.0, font_points / Form1Layout.design_font_points);
 }

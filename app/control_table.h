@@ -92,6 +92,20 @@ double LayoutScale(double font_points);
 // Qt's device-independent pixels), enlarged by the layout scale.
 int TwipsToPixels(int twips, double layout_scale, int dots_per_inch = 96);
 
+// A window's size in pixels.
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+
+  bool operator==(const PixelSize&) const = default;
+};
+
+// The window's size once its layout scale changes, as when the desktop font changes while it is
+// open: a window still at its start-up size takes the new start-up size, one the user has resized
+// keeps its size in proportion to the layout.
+PixelSize SizeForNewLayoutScale(PixelSize now, PixelSize old_start_up, PixelSize new_start_up,
+                                double old_scale, double new_scale);
+
 // Every control, ordered by tab index: the order in which the Tab key visits those that take focus.
 std::vector<const ControlLayout*> ControlsInTabOrder();
 

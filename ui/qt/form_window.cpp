@@ -14,6 +14,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <optional>
+#include <utility>
 
 #include "app/control_table.h"
 #include "app/text_selection.h"
@@ -94,7 +95,7 @@ QSize FormWindow::StartUpSize() const {
 }
 
 // A font the desktop changes while the window is open lays it out as a start-up with that font
-// would. A window the user has resized keeps its size in proportion to the layout.
+// would, and sizes the window by the form's rule.
 void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::FontChange) {
@@ -104,13 +105,16 @@ void FormWindow::changeEvent(QEvent* event) {
   if (scale == layout_scale_) {
     return;
   }
-  const bool at_start_up_size = size() == StartUpSize();
-  const double growth = scale / layout_scale_;
-  layout_scale_ = scale;
+  const QSize old_start_up = StartUpSize();
+  const double old_scale = std::exchange(layout_scale_, scale);
   for (const ControlLayout& layout : ControlTable()) {
     PlaceWidget(widgets_.at(layout.control), layout, layout_scale_);
   }
-  resize(at_start_up_size ? StartUpSize() : size() * growth);
+  const QSize new_start_up = StartUpSize();
+  const PixelSize after = SizeForNewLayoutScale(
+      {width(), height()}, {old_start_up.width(), old_start_up.height()},
+      {new_start_up.width(), new_start_up.height()}, old_scale, layout_scale_);
+  resize(after.width, after.height);
 }
 
 void FormWindow::ConnectUserActions(Control control, QWidget* widget) {

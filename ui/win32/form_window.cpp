@@ -175,22 +175,23 @@ SIZE FormWindow::StartUpSize() const {
 }
 
 // A message font the user changes while the window is open lays it out as a start-up with that
-// font would. A window the user has resized keeps its size in proportion to the layout.
+// font would, and sizes the window by the form's rule.
 void FormWindow::ApplyMessageFont() {
   RECT outer{};
   GetWindowRect(window_, &outer);
-  const SIZE before{outer.right - outer.left, outer.bottom - outer.top};
-  const SIZE start_up = StartUpSize();
+  const SIZE old_start_up = StartUpSize();
   const double old_scale = layout_scale_;
   ApplyDpi();
   if (layout_scale_ == old_scale) {
     return;
   }
-  const double growth = layout_scale_ / old_scale;
-  const SIZE after = before.cx == start_up.cx && before.cy == start_up.cy
-                         ? StartUpSize()
-                         : SIZE{std::lround(before.cx * growth), std::lround(before.cy * growth)};
-  SetWindowPos(window_, nullptr, 0, 0, after.cx, after.cy,
+  const SIZE new_start_up = StartUpSize();
+  const PixelSize after = SizeForNewLayoutScale(
+      {static_cast<int>(outer.right - outer.left), static_cast<int>(outer.bottom - outer.top)},
+      {static_cast<int>(old_start_up.cx), static_cast<int>(old_start_up.cy)},
+      {static_cast<int>(new_start_up.cx), static_cast<int>(new_start_up.cy)}, old_scale,
+      layout_scale_);
+  SetWindowPos(window_, nullptr, 0, 0, after.width, after.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
