@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
+#include "app/control_table.h"
 #include "app/form.h"
-#include "support/recording_listener.h"
+#include "support/scenarios.h"
 #include "support/scripted_random.h"
 
 namespace quillet {
@@ -68,31 +68,9 @@ TEST_F(Calculator, GivesTheInterestInWholeYen) {
 }
 
 TEST_F(Calculator, RecalculatesOnEveryKeystroke) {
-  struct Keystroke {
-    Control box;
-    std::string text;
-    std::string before_tax, after_tax;
-  };
-  const Keystroke keystrokes[] = {
-      {Control::Text2, "1", "0", "0"},  // no rate yet: the step fails, "0" stays "0"
-      {Control::Text2, "", "0", "0"},   // and deleting it again changes nothing
-      {Control::Text2, "1", "0", "0"},
-      {Control::Text2, "10", "0", "0"},
-      {Control::Text2, "100", "0", "0"},
-      {Control::Text5, "1", "0", "0"},  // no years: no months, so no interest
-      {Control::Text3, "1", "10,000", "8,000"},
-      {Control::Text4, "", "0", "0"},  // months that do not read leave the period without months
-      {Control::Text4, "6", "15,000", "12,000"},
-      {Control::Text5, "1.", "15,000", "12,000"},
-      {Control::Text5, "1.2", "18,000", "14,400"},
-      {Control::Text2, "10", "1,800", "1,440"},
-      {Control::Text2, "1", "180", "144"},
-      {Control::Text2, "", "180", "144"},  // no amount: the shown sums are read again and stay
-      {Control::Text2, "x", "180", "144"},
-  };
-  for (const auto& [box, text, before_tax, after_tax] : keystrokes) {
-    form.SetText(box, text);
-    SCOPED_TRACE("after typing '" + text + "'");
+  for (const auto& [box, text, before_tax, after_tax] : testing::kCalculatorKeystrokes) {
+    form.SetText(box, std::string(text));
+    SCOPED_TRACE(std::string(LayoutOf(box).name) + " after typing '" + std::string(text) + "'");
     EXPECT_EQ(form.Text(Control::Text6), before_tax);
     EXPECT_EQ(form.Text(Control::Text7), after_tax);
   }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/recording_listener.h"
+#include "support/scenarios.h"
 #include "support/scripted_random.h"
 
 namespace quillet {
@@ -21,13 +22,14 @@ TEST(Form1, StartsWithTheDesignValues) {
   form.SetListener(&listener);
   form.Load();
 
-  FormState expected;
-  expected.HScroll1 = 10;
-  expected.HScroll2 = 20;
-  EXPECT_EQ(form.State(), expected);
-  EXPECT_EQ(form.Text(Control::Text1), "");
-  EXPECT_TRUE(form.Selected(Control::Option2));
-  EXPECT_EQ(form.Text(Control::Text6), "0");
+  for (const auto& [box, text] : testing::kStartUpTexts) {
+    EXPECT_EQ(form.Text(box), text) << LayoutOf(box).name;
+  }
+  for (const auto& [bar, value] : testing::kStartUpValues) {
+    EXPECT_EQ(form.Value(bar), value) << LayoutOf(bar).name;
+  }
+  EXPECT_TRUE(form.Selected(testing::kStartUpOption));
+  EXPECT_FALSE(form.Selected(testing::kOtherOption));
   // Loading moves each scroll bar to its box's length and writes the same text back: nothing
   // is drawn, since no password is shown yet.
   EXPECT_EQ(listener.changes, (Trace{"HScroll1", "HScroll2"}));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/form.h"
+#include "app/length_rows.h"
 #include "support/recording_listener.h"
 
 namespace quillet {
@@ -35,10 +36,9 @@ class LengthSelector : public ::testing::Test {
 };
 
 TEST_F(LengthSelector, StartUpPutsTheDesignLengthsOnTheScrollBars) {
-  EXPECT_EQ(form.Value(Control::HScroll1), 10);
-  EXPECT_EQ(form.Value(Control::HScroll2), 20);
-  EXPECT_EQ(form.Text(Control::Text8), "10");
-  EXPECT_EQ(form.Text(Control::Text11), "20");
+  for (const LengthRow& row : kLengthRows) {
+    EXPECT_EQ(std::to_string(form.Value(row.scroll_bar)), form.Text(row.length_box));
+  }
 }
 
 TEST_F(LengthSelector, ScrollingWithoutPasswordsOnlyWritesTheLength) {

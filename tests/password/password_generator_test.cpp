@@ -12,6 +12,7 @@
 #include "app/form.h"
 #include "password/character_sets.h"
 #include "support/recording_listener.h"
+#include "support/scenarios.h"
 #include "support/scripted_random.h"
 
 namespace quillet {
@@ -51,16 +52,15 @@ TEST(Command1Click, GivesEachRowTheLengthItsBoxHolds) {
 }
 
 TEST(Command1Click, DrawsOnlyFromTheChosenSet) {
-  for (const auto& [option, characters] :
-       {std::pair{Control::Option1, HexDigits}, std::pair{Control::Option2, AlnumChars}}) {
+  for (const testing::Generation& generation : testing::kGenerations) {
     SystemRandom random;
     Form1 form(random);
     form.Load();
-    form.Select(option);
+    form.Select(generation.option);
     for (int click = 0; click < 20; ++click) {
       form.Click(Control::Command1);
       for (const Control box : {Control::Text1, Control::Text9, Control::Text10}) {
-        EXPECT_TRUE(OnlyFrom(form.Text(box), characters)) << form.Text(box);
+        EXPECT_TRUE(OnlyFrom(form.Text(box), generation.characters)) << form.Text(box);
       }
     }
   }

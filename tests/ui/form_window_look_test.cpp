@@ -14,8 +14,10 @@
 #include <map>
 #include <memory>
 
+#include "app/control_table.h"
 #include "app/form.h"
 #include "password/random_source.h"
+#include "support/scenarios.h"
 #include "ui/qt/form_window.h"
 
 namespace quillet::qt {
@@ -131,19 +133,17 @@ class FormWindowLookTest : public QObject {
       QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), points));
       QTRY_COMPARE(window.font().pointSize(), points);  // Qt delivers the change later
     }
-    const auto find = [&window](const char* name) {
-      return window.findChild<QWidget*>(QLatin1String(name));
+    const auto find = [&window](std::string_view name) {
+      return window.findChild<QWidget*>(QLatin1String(name.data(), name.size()));
     };
 
     // The start-up size shows the button, the options and the two adjustable rows, and only
     // them; the scroll bars overlap their labels.
     const QRect start_up = window.rect();
-    for (const char* name : {"Command1", "Option1", "Option2", "Text8", "HScroll1", "Label13",
-                             "Text9", "Text11", "HScroll2", "Label14", "Text10"}) {
-      QVERIFY2(start_up.contains(find(name)->geometry()), name);
-    }
-    for (const char* name : {"Label1", "Text1", "Text2", "Label2", "Text6", "Label12"}) {
-      QVERIFY2(!start_up.intersects(find(name)->geometry()), name);
+    for (const ControlLayout& layout : ControlTable()) {
+      const QRect place = find(layout.name)->geometry();
+      const bool shown = testing::ShownAtStartUp(layout.control);
+      QVERIFY2(shown ? start_up.contains(place) : !start_up.intersects(place), layout.name.data());
     }
     QVERIFY(find("HScroll1")->geometry().intersects(find("Label13")->geometry()));
 

@@ -18,7 +18,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "password/character_sets.h"
+#include "app/control_table.h"
+#include "support/scenarios.h"
 #include "support/scripted_random.h"
 
 namespace quillet::qt {
@@ -32,7 +33,27 @@ bool OnlyFrom(const QString& text, std::string_view characters) {
 // key events without a key code.
 void TypeText(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(widget, c.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+}
+
+// Brings a box to a new text with the keys a user would press: the characters it gains at its
+// end, a backspace at its end, or the new text typed over the whole text selected.
+void Type(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  box->end(false);
+  const QString old = box->text();
+  if (text.startsWith(old)) {
+    TypeText(box, text.mid(old.size()));
+  } else if (old.size() == text.size() + 1 && old.startsWith(text)) {
+    QTest::keyClick(box, Qt::Key_Backspace);
+  } else {
+    box->selectAll();
+    TypeText(box, text);
   }
 }
 
@@ -47,16 +68,22 @@ class FormWindowTest : public QObject {
   std::unique_ptr<FormWindow> window_;
 
   template <typename Widget>
-  Widget* Find(const char* name) const {
-    auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
+  Widget* Find(std::string_view name) const {
+    auto* widget = window_->findChild<Widget*>(QString::fromUtf8(name));
     if (widget == nullptr) {
-      qFatal("no widget %s", name);
+      qFatal("no widget %s", std::string(name).c_str());
     }
     return widget;
   }
+  template <typename Widget>
+  Widget* Find(Control control) const {
+    return Find<Widget>(LayoutOf(control).name);
+  }
   QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
+  QLineEdit* Edit(Control control) const { return Find<QLineEdit>(control); }
   QScrollBar* Bar(const char* name) const { return Find<QScrollBar>(name); }
   QRadioButton* Option(const char* name) const { return Find<QRadioButton>(name); }
+  QRadioButton* Option(Control control) const { return Find<QRadioButton>(control); }
 
   void ClickGenerate() { QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton); }
 
@@ -84,31 +111,24 @@ class FormWindowTest : public QObject {
   }
 
   void startsWithTheDesignValues() {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Quillet"));
-    QCOMPARE(Edit("Text8")->text(), QStringLiteral("10"));
-    QCOMPARE(Bar("HScroll1")->value(), 10);
-    QCOMPARE(Edit("Text11")->text(), QStringLiteral("20"));
-    QCOMPARE(Bar("HScroll2")->value(), 20);
-    for (const char* name : {"Text1", "Text9", "Text10", "Text2", "Text3", "Text5"}) {
-      QVERIFY2(Edit(name)->text().isEmpty(), name);
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8(testing::kWindowCaption));
+    for (const auto& [box, text] : testing::kStartUpTexts) {
+      QCOMPARE(Edit(box)->text(), QString::fromUtf8(text));
     }
-    QCOMPARE(Edit("Text4")->text(), QStringLiteral("0"));
-    QCOMPARE(Edit("Text6")->text(), QStringLiteral("0"));
-    QCOMPARE(Edit("Text7")->text(), QStringLiteral("0"));
-    QVERIFY(Option("Option2")->isChecked());
-    QVERIFY(!Option("Option1")->isChecked());
-    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>("Command1"));
+    for (const auto& [bar, value] : testing::kStartUpValues) {
+      QCOMPARE(Find<QScrollBar>(bar)->value(), value);
+    }
+    QVERIFY(Option(testing::kStartUpOption)->isChecked());
+    QVERIFY(!Option(testing::kOtherOption)->isChecked());
+    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(testing::kTabStops[0]));
   }
 
   void startUpSizeShowsOnlyTheGeneratorsTopRows() {
     const QRect client = window_->rect();
-    for (const char* name : {"Command1", "Option1", "Option2", "Text8", "HScroll1", "Label13",
-                             "Text9", "Text11", "HScroll2", "Label14", "Text10"}) {
-      QVERIFY2(client.contains(Find<QWidget>(name)->geometry()), name);
-    }
-    for (const char* name : {"Label1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
-                             "Text7", "Label2", "Label10", "Label12", "Label11"}) {
-      QVERIFY2(!client.intersects(Find<QWidget>(name)->geometry()), name);
+    for (const ControlLayout& layout : ControlTable()) {
+      const QRect place = Find<QWidget>(layout.control)->geometry();
+      const bool shown = testing::ShownAtStartUp(layout.control);
+      QVERIFY2(shown ? client.contains(place) : !client.intersects(place), layout.name.data());
     }
   }
 
@@ -159,41 +179,43 @@ class FormWindowTest : public QObject {
   void assistiveTechnologySeesAWindow() {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
     QCOMPARE(window->role(), QAccessible::Window);
-    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quillet"));
+    QCOMPARE(window->text(QAccessible::Name), QString::fromUtf8(testing::kWindowCaption));
   }
 
   // Screen readers and voice control write a box's whole text at once, without key events.
   void textWrittenByAssistiveTechnologyReachesTheForm() {
-    const auto write = [this](const char* box, const QString& text) {
-      QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(Edit(box));
-      edit->editableTextInterface()->replaceText(0, static_cast<int>(Edit(box)->text().size()),
-                                                 text);
+    const auto write = [](QLineEdit* box, const QString& text) {
+      QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(box);
+      edit->editableTextInterface()->replaceText(0, static_cast<int>(box->text().size()), text);
     };
-    write("Text11", QStringLiteral("5"));
+    write(Edit("Text11"), QStringLiteral("5"));
     QCOMPARE(Bar("HScroll2")->value(), 5);
-    write("Text2", QStringLiteral("100"));
-    write("Text3", QStringLiteral("1"));
-    write("Text5", QStringLiteral("1"));
-    QCOMPARE(Edit("Text6")->text(), QStringLiteral("10,000"));
-    QCOMPARE(Edit("Text7")->text(), QStringLiteral("8,000"));
+    for (const auto& [box, text, before_tax, after_tax] : testing::kCalculatorKeystrokes) {
+      write(Edit(box), QString::fromUtf8(text));
+      QCOMPARE(Edit("Text6")->text(), QString::fromUtf8(before_tax));
+      QCOMPARE(Edit("Text7")->text(), QString::fromUtf8(after_tax));
+    }
   }
 
   void theButtonDrawsThreePasswordsFromTheChosenSet() {
-    ClickGenerate();
-    QCOMPARE(Edit("Text1")->text().size(), 30);
-    QCOMPARE(Edit("Text9")->text().size(), 10);
-    QCOMPARE(Edit("Text10")->text().size(), 20);
-    QVERIFY(OnlyFrom(Edit("Text1")->text() + Edit("Text9")->text(), AlnumChars));
+    for (const testing::Generation& generation : testing::kGenerations) {
+      const QString shown = Edit("Text1")->text();
+      QTest::mouseClick(Option(generation.option), Qt::LeftButton);
+      for (const Control option : {testing::kStartUpOption, testing::kOtherOption}) {
+        QCOMPARE(Option(option)->isChecked(), option == generation.option);
+      }
+      QCOMPARE(Edit("Text1")->text(), shown);
+      Edit("Text8")->setText(QString::fromUtf8(generation.length1_text));
+      Edit("Text11")->setText(QString::fromUtf8(generation.length2_text));
 
-    const QString shown = Edit("Text1")->text();
-    QTest::mouseClick(Option("Option1"), Qt::LeftButton);
-    QVERIFY(Option("Option1")->isChecked());
-    QCOMPARE(Edit("Text1")->text(), shown);
-
-    ClickGenerate();
-    QVERIFY(Edit("Text1")->text() != shown);
-    QVERIFY(OnlyFrom(Edit("Text1")->text() + Edit("Text9")->text() + Edit("Text10")->text(),
-                     HexDigits));
+      ClickGenerate();
+      QVERIFY(Edit("Text1")->text() != shown);
+      QCOMPARE(Edit("Text1")->text().size(), 30);
+      QCOMPARE(Edit("Text9")->text().size(), generation.length1);
+      QCOMPARE(Edit("Text10")->text().size(), generation.length2);
+      QVERIFY(OnlyFrom(Edit("Text1")->text() + Edit("Text9")->text() + Edit("Text10")->text(),
+                       generation.characters));
+    }
   }
 
   void aLengthIsTypedKeyByKey() {
@@ -257,39 +279,21 @@ class FormWindowTest : public QObject {
   }
 
   void theCalculatorFollowsEveryKey() {
-    struct Key {
-      const char* box;
-      QString text;
-      QString before_tax, after_tax;
-    };
-    const Key keys[] = {
-        {"Text2", "1", "0", "0"},       {"Text2", "0", "0", "0"},  {"Text2", "0", "0", "0"},
-        {"Text3", "1", "0", "0"},       {"Text5", "0", "0", "0"},  {"Text5", ".", "0", "0"},
-        {"Text5", "1", "1,000", "800"}, {"Text4", "\b", "0", "0"}, {"Text4", "6", "1,500", "1,200"},
-    };
-    for (const Key& key : keys) {
-      QLineEdit* box = Edit(key.box);
-      box->setFocus();
-      if (key.text == "\b") {
-        QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClick(box, Qt::Key_Backspace);
-      } else {
-        QTest::keyClicks(box, key.text);
-      }
-      QCOMPARE(Edit("Text6")->text(), key.before_tax);
-      QCOMPARE(Edit("Text7")->text(), key.after_tax);
+    for (const auto& [box, text, before_tax, after_tax] : testing::kCalculatorKeystrokes) {
+      Type(Edit(box), QString::fromUtf8(text));
+      QCOMPARE(Edit(box)->text(), QString::fromUtf8(text));
+      QCOMPARE(Edit("Text6")->text(), QString::fromUtf8(before_tax));
+      QCOMPARE(Edit("Text7")->text(), QString::fromUtf8(after_tax));
     }
-    Edit("Text2")->clear();
-    Edit("Text2")->setFocus();
-    TypeText(Edit("Text2"), QStringLiteral("２００"));
-    QCOMPARE(Edit("Text6")->text(), QStringLiteral("3,000"));
   }
 
   void tabVisitsEveryControlInTheDesignedOrder() {
-    const QStringList cycle = {"Command1", "Text1",  "Option2",  "Text2",    "Text3", "Text4",
-                               "Text5",    "Text6",  "Text7",    "HScroll1", "Text8", "Text9",
-                               "Text10",   "Text11", "HScroll2", "Command1"};
-    // Each list starts and ends on Command1: one lap of the cycle.
+    QStringList cycle;
+    for (const Control stop : testing::kTabStops) {
+      cycle << QString::fromUtf8(LayoutOf(stop).name);
+    }
+    cycle << cycle.front();
+    // Each list starts and ends on the button: one lap of the cycle.
     const auto lap = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
       QStringList visited{QApplication::focusWidget()->objectName()};
       for (qsizetype i = 1; i < cycle.size(); ++i) {

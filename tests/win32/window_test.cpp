@@ -9,15 +9,18 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "app/control_table.h"
 #include "password/character_sets.h"
 #include "quillet_process.h"
+#include "support/scenarios.h"
 #include "ui/win32/wide_text.h"
 
 namespace quillet::win32::testing {
 namespace {
+
+// The scenarios every front shares.
+namespace scenario = quillet::testing;
 
 bool OnlyFrom(const std::wstring& text, std::string_view characters) {
   return Narrow(text).find_first_not_of(characters) == std::string::npos;
@@ -85,24 +88,20 @@ bool ShowsFirstCharacter(HWND box) {
 
 // Also run under a Japanese locale, whose wider font once left the length boxes scrolled.
 TEST_F(Win32Window, StartsWithTheDesignValues) {
-  const std::pair<Control, std::wstring> boxes[] = {
-      {Control::Text8, L"10"}, {Control::Text11, L"20"}, {Control::Text6, L"0"},
-      {Control::Text7, L"0"},  {Control::Text1, L""},    {Control::Text9, L""},
-      {Control::Text10, L""},  {Control::Text2, L""},
-  };
-  for (const auto& [box, text] : boxes) {
-    EXPECT_EQ(quillet.Text(box), text) << LayoutOf(box).name;
+  for (const auto& [box, text] : scenario::kStartUpTexts) {
+    EXPECT_EQ(quillet.Text(box), Widen(text)) << LayoutOf(box).name;
     EXPECT_TRUE(text.empty() || ShowsFirstCharacter(quillet.Child(box))) << LayoutOf(box).name;
   }
-  EXPECT_EQ(quillet.Value(Control::HScroll1), 10);
-  EXPECT_EQ(quillet.Value(Control::HScroll2), 20);
-  EXPECT_TRUE(quillet.Checked(Control::Option2));
-  EXPECT_FALSE(quillet.Checked(Control::Option1));
-  EXPECT_TRUE(HasFocus(Control::Command1));
+  for (const auto& [bar, value] : scenario::kStartUpValues) {
+    EXPECT_EQ(quillet.Value(bar), value) << LayoutOf(bar).name;
+  }
+  EXPECT_TRUE(quillet.Checked(scenario::kStartUpOption));
+  EXPECT_FALSE(quillet.Checked(scenario::kOtherOption));
+  EXPECT_TRUE(HasFocus(scenario::kTabStops[0]));
 
   std::wstring caption(16, L'\0');
   caption.resize(static_cast<std::size_t>(GetWindowTextW(quillet.Window(), caption.data(), 16)));
-  EXPECT_EQ(caption, L"Quillet");
+  EXPECT_EQ(caption, Widen(scenario::kWindowCaption));
 }
 
 TEST_F(Win32Window, StartUpSizeShowsOnlyTheGeneratorsTopRows) {
@@ -114,10 +113,6 @@ TEST_F(Win32Window, StartUpSizeShowsOnlyTheGeneratorsTopRows) {
 
   RECT client{};
   GetClientRect(quillet.Window(), &client);
-  const std::vector<Control> shown = {Control::Command1, Control::Option2,  Control::Option1,
-                                      Control::Text8,    Control::HScroll1, Control::Label13,
-                                      Control::Text9,    Control::Text11,   Control::HScroll2,
-                                      Control::Label14,  Control::Text10};
   for (const ControlLayout& layout : ControlTable()) {
     RECT place{};
     GetWindowRect(quillet.Child(layout.control), &place);
@@ -125,7 +120,7 @@ TEST_F(Win32Window, StartUpSizeShowsOnlyTheGeneratorsTopRows) {
     RECT overlap{};
     const bool inside = place.right <= client.right && place.bottom <= client.bottom;
     const bool hidden = !IntersectRect(&overlap, &place, &client);
-    if (std::find(shown.begin(), shown.end(), layout.control) != shown.end()) {
+    if (scenario::ShownAtStartUp(layout.control)) {
       EXPECT_TRUE(inside) << layout.name;
     } else {
       EXPECT_TRUE(hidden) << layout.name;
@@ -134,24 +129,25 @@ TEST_F(Win32Window, StartUpSizeShowsOnlyTheGeneratorsTopRows) {
 }
 
 TEST_F(Win32Window, TheButtonDrawsThreePasswordsFromTheChosenSet) {
-  quillet.Click(Control::Command1);
-  EXPECT_EQ(quillet.Text(Control::Text1).size(), 30U);
-  EXPECT_EQ(quillet.Text(Control::Text9).size(), 10U);
-  EXPECT_EQ(quillet.Text(Control::Text10).size(), 20U);
-  EXPECT_TRUE(OnlyFrom(quillet.Text(Control::Text1) + quillet.Text(Control::Text10), AlnumChars));
+  for (const scenario::Generation& generation : scenario::kGenerations) {
+    const std::wstring shown = quillet.Text(Control::Text1);
+    quillet.Click(generation.option);
+    for (const Control option : {scenario::kStartUpOption, scenario::kOtherOption}) {
+      EXPECT_EQ(quillet.Checked(option), option == generation.option) << LayoutOf(option).name;
+    }
+    EXPECT_EQ(quillet.Text(Control::Text1), shown);
+    quillet.SetText(Control::Text8, Widen(generation.length1_text));
+    quillet.SetText(Control::Text11, Widen(generation.length2_text));
 
-  const std::wstring shown = quillet.Text(Control::Text1);
-  quillet.Click(Control::Option1);
-  EXPECT_TRUE(quillet.Checked(Control::Option1));
-  EXPECT_FALSE(quillet.Checked(Control::Option2));
-  EXPECT_EQ(quillet.Text(Control::Text1), shown);
-
-  quillet.SetText(Control::Text8, L"50");
-  quillet.SetText(Control::Text11, L"1");
-  quillet.Click(Control::Command1);
-  EXPECT_EQ(quillet.Text(Control::Text9).size(), 50U);
-  EXPECT_EQ(quillet.Text(Control::Text10).size(), 1U);
-  EXPECT_TRUE(OnlyFrom(quillet.Text(Control::Text1) + quillet.Text(Control::Text9), HexDigits));
+    quillet.Click(Control::Command1);
+    const std::wstring drawn[] = {quillet.Text(Control::Text1), quillet.Text(Control::Text9),
+                                  quillet.Text(Control::Text10)};
+    EXPECT_NE(drawn[0], shown);
+    EXPECT_EQ(drawn[0].size(), 30U);
+    EXPECT_EQ(static_cast<int>(drawn[1].size()), generation.length1);
+    EXPECT_EQ(static_cast<int>(drawn[2].size()), generation.length2);
+    EXPECT_TRUE(OnlyFrom(drawn[0] + drawn[1] + drawn[2], generation.characters));
+  }
 }
 
 TEST_F(Win32Window, ScrollBarsAndLengthBoxesStayInStep) {
@@ -226,45 +222,26 @@ TEST_F(Win32Window, APasteOfAnyLengthIsKeptWhole) {
 }
 
 TEST_F(Win32Window, TheCalculatorFollowsEveryKey) {
-  struct Key {
-    Control box;
-    std::wstring text;
-    std::wstring before_tax, after_tax;
-  };
-  const Key keys[] = {
-      {Control::Text2, L"1", L"0", L"0"},
-      {Control::Text2, L"10", L"0", L"0"},
-      {Control::Text2, L"100", L"0", L"0"},
-      {Control::Text3, L"1", L"0", L"0"},
-      {Control::Text5, L"0", L"0", L"0"},
-      {Control::Text5, L"0.", L"0", L"0"},
-      {Control::Text5, L"0.1", L"1,000", L"800"},
-      {Control::Text4, L"", L"0", L"0"},
-      {Control::Text4, L"6", L"1,500", L"1,200"},
-      {Control::Text2, L"１２３４５", L"185,175", L"148,140"},
-  };
-  for (const Key& key : keys) {
-    quillet.SetText(key.box, key.text);
-    EXPECT_EQ(quillet.Text(Control::Text6), key.before_tax) << Narrow(key.text);
-    EXPECT_EQ(quillet.Text(Control::Text7), key.after_tax) << Narrow(key.text);
+  for (const auto& [box, text, before_tax, after_tax] : scenario::kCalculatorKeystrokes) {
+    quillet.SetText(box, Widen(text));
+    EXPECT_EQ(quillet.Text(Control::Text6), Widen(before_tax)) << LayoutOf(box).name << " " << text;
+    EXPECT_EQ(quillet.Text(Control::Text7), Widen(after_tax)) << LayoutOf(box).name << " " << text;
   }
 }
 
 TEST_F(Win32Window, TabVisitsEveryControlInTheDesignedOrder) {
-  const std::vector<Control> cycle = {
-      Control::Command1, Control::Text1,    Control::Option2,  Control::Text2,
-      Control::Text3,    Control::Text4,    Control::Text5,    Control::Text6,
-      Control::Text7,    Control::HScroll1, Control::Text8,    Control::Text9,
-      Control::Text10,   Control::Text11,   Control::HScroll2, Control::Command1};
-  for (std::size_t i = 1; i < cycle.size(); ++i) {
+  const std::size_t stops = std::size(scenario::kTabStops);
+  for (std::size_t i = 1; i <= stops; ++i) {
+    const Control next = scenario::kTabStops[i % stops];
     quillet.PressKey(VK_TAB);
-    EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(cycle[i]); }))
-        << "step " << i << ": " << LayoutOf(cycle[i]).name;
+    EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(next); }))
+        << "step " << i << ": " << LayoutOf(next).name;
   }
-  for (std::size_t i = cycle.size() - 1; i > 0; --i) {
+  for (std::size_t i = stops; i > 0; --i) {
+    const Control previous = scenario::kTabStops[i - 1];
     quillet.PressKey(VK_TAB, true);
-    EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(cycle[i - 1]); }))
-        << "back to " << LayoutOf(cycle[i - 1]).name;
+    EXPECT_TRUE(quillet.WaitUntil([&] { return HasFocus(previous); }))
+        << "back to " << LayoutOf(previous).name;
   }
 }
 
