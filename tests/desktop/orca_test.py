@@ -3,7 +3,7 @@
 """Tabs through the Quillet window with the Orca screen reader running, and checks that Orca
 speaks the name of every control the keyboard reaches.
 
-Run inside desktop_session.py: orca_test.py QUILLET_PROGRAM
+Run inside desktop_session.py: orca_test.py QUILLET_PROGRAM SCENARIOS_JSON
 """
 
 import os
@@ -14,14 +14,10 @@ import tempfile
 import time
 import unittest
 
+from atspi_scenarios import load
+
 START_LIMIT_SECONDS = 30  # Orca takes seconds to start, more on a loaded machine
 SPEECH_LIMIT_SECONDS = 5
-
-# The stops of the Tab key from the button on, by the names the window gives them.
-TAB_CYCLE = ["30桁のパスワード", "全英数字･大文字･小文字", "預け入れ金額(万円)", "預け入れ期間(年)",
-             "預け入れ期間(ヶ月)", "利率(％)", "満期時の利息額(税引前)(円)",
-             "満期時の利息額(税引後)(円)", "パスワード1の桁数の調節", "パスワード1の桁数",
-             "パスワード1", "パスワード2", "パスワード2の桁数", "パスワード2の桁数の調節", "実行"]
 
 # Orca speaks to its debug log only: no speech server, no sound device. The log is written a line
 # at a time, so that what Orca says can be read as it says it.
@@ -81,6 +77,8 @@ class SpeechLog:
 
 class OrcaTest(unittest.TestCase):
     program = None
+    caption = None
+    tab_stops = None  # one lap from the button, by what the window gives Orca to say
 
     def setUp(self):
         workspace = tempfile.TemporaryDirectory(prefix="quillet-orca-")
@@ -108,7 +106,7 @@ class OrcaTest(unittest.TestCase):
         window = self.wait_long_for_window(quillet.pid)
         # A window manager gives a new window the keyboard; a bare X server leaves that to us.
         subprocess.run(["xdotool", "windowfocus", window], check=True)
-        self.speech.wait_for("実行")
+        self.speech.wait_for(self.tab_stops[0])
 
     def wait_long_for(self, words):
         deadline = time.monotonic() + START_LIMIT_SECONDS
@@ -126,15 +124,16 @@ class OrcaTest(unittest.TestCase):
         deadline = time.monotonic() + START_LIMIT_SECONDS
         while time.monotonic() < deadline:
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid),
-                                    "--name", "^Quillet$"], capture_output=True, text=True)
+                                    "--name", f"^{self.caption}$"], capture_output=True, text=True)
             if found.stdout.split():
                 return found.stdout.split()[0]
             time.sleep(0.05)
         self.fail("no Quillet window")
 
     def test_every_stop_of_the_tab_key_is_announced_by_name(self):
-        backwards = list(reversed(["実行"] + TAB_CYCLE[:-1]))
-        rounds = [("Tab", TAB_CYCLE), ("Tab", TAB_CYCLE), ("shift+Tab", backwards)]
+        forwards = self.tab_stops[1:] + self.tab_stops[:1]
+        backwards = list(reversed(self.tab_stops))
+        rounds = [("Tab", forwards), ("Tab", forwards), ("shift+Tab", backwards)]
         boxes_checked = 0
         for key, stops in rounds:
             for stop in stops:
@@ -153,4 +152,7 @@ class OrcaTest(unittest.TestCase):
 
 if __name__ == "__main__":
     OrcaTest.program = os.path.realpath(sys.argv.pop(1))
+    shared = load(sys.argv.pop(1))
+    OrcaTest.caption = shared["window_caption"]
+    OrcaTest.tab_stops = [shared["spoken"][name] for name in shared["tab_stops"]]
     unittest.main(verbosity=2)

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Quillet as a native Wayland client, in a Weston compositor of the test's own.
 
-Run inside desktop_session.py: wayland_test.py QUILLET_PROGRAM
+Run inside desktop_session.py: wayland_test.py QUILLET_PROGRAM SCENARIOS_JSON
 Weston runs as a window of the session's virtual X server (its headless backend has no seat, so
 no keyboard): keys typed into that window reach the Wayland client Weston has focused. The window
 must show its controls over AT-SPI, and a password copied with its keys must reach wl-paste with
@@ -13,33 +13,16 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 import warnings
 
 import pyatspi
 
+from atspi_scenarios import (WAIT_LIMIT_SECONDS, designed_controls, load, shown_controls,
+                             wait_for, window_of)
+
 START_LIMIT_SECONDS = 20
-WAIT_LIMIT_SECONDS = 5
 SOCKET = "wayland-quillet-test"
-CONTROL_ROLES = {pyatspi.ROLE_PUSH_BUTTON: 1, pyatspi.ROLE_RADIO_BUTTON: 2, pyatspi.ROLE_TEXT: 11,
-                 pyatspi.ROLE_SCROLL_BAR: 2}
 MARKS = {"x-kde-passwordManagerHint": "secret", "application/x-copyq-hidden": "1"}
-
-
-def wait_for(condition, what, limit=WAIT_LIMIT_SECONDS):
-    deadline = time.monotonic() + limit
-    while not (result := condition()):
-        if time.monotonic() > deadline:
-            sys.exit(f"wayland_test: waited {limit} s for {what}")
-        time.sleep(0.05)
-    return result
-
-
-def quillet_window(pid):
-    for application in pyatspi.Registry.getDesktop(0):
-        if application is not None and application.get_process_id() == pid:
-            return next(iter(application), None)
-    return None
 
 
 def paste(environment, *arguments):
@@ -49,6 +32,7 @@ def paste(environment, *arguments):
 
 def main():
     warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
+    shared = load(sys.argv[2])
     runtime = tempfile.mkdtemp()
     environment = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=SOCKET)
     environment.pop("DISPLAY")  # nothing may fall back to the X server
@@ -64,14 +48,14 @@ def main():
                  START_LIMIT_SECONDS)
         quillet = subprocess.Popen([sys.argv[1]], env=dict(
             environment, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        window = wait_for(lambda: quillet_window(quillet.pid), "the window on the accessibility bus",
+        window = wait_for(lambda: window_of(quillet.pid), "the window on the accessibility bus",
                           START_LIMIT_SECONDS)
-        controls = {child.name: child for child in window if child.getRole() in CONTROL_ROLES}
-        counts = {role: sum(child.getRole() == role for child in controls.values())
-                  for role in CONTROL_ROLES}
+        shown = shown_controls(window)
+        designed = designed_controls(shared)
+        controls = {child.name: child for child in window}
 
-        controls["実行"].queryAction().doAction(0)
-        password_box = controls["パスワード1"]
+        controls[shared["spoken"]["Command1"]].queryAction().doAction(0)
+        password_box = controls[shared["spoken"]["Text9"]]
         password = wait_for(lambda: password_box.queryText().getText(0, -1), "a password")
         password_box.queryComponent().grabFocus()
         wait_for(lambda: password_box.getState().contains(pyatspi.STATE_FOCUSED), "the focus")
@@ -82,7 +66,8 @@ def main():
 
         types = paste(environment, "--list-types").split("\n")
         results = {
-            f"the window shows its controls over AT-SPI {counts}": counts == CONTROL_ROLES,
+            f"the window shows its {sum(designed.values())} controls over AT-SPI, each once, by "
+            f"name and role ({sum(shown.values())} shown)": shown == designed,
             "the password copied with Ctrl+C reaches wl-paste": paste(environment) == password,
         }
         for mark, value in MARKS.items():
