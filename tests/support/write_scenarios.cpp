@@ -45,11 +45,11 @@ std::string Object(std::initializer_list<std::pair<std::string_view, std::string
 }
 
 // A row of a table as an array of its fields, in the order the C++ struct declares them.
-template <typename... Fields>
-std::string Row(const Fields&... fields) {
-  std::string row;
-  ((row += (row.empty() ? "[" : ", ") + Json(fields)), ...);
-  return row.empty() ? "[]" : row + "]";
+template <typename First, typename... Rest>
+std::string Row(const First& first, const Rest&... rest) {
+  std::string row = "[" + Json(first);
+  ((row += ", " + Json(rest)), ...);
+  return row + "]";
 }
 
 std::string Json(const ControlLayout& c) {

@@ -134,7 +134,7 @@ class FormWindowLookTest : public QObject {
       QTRY_COMPARE(window.font().pointSize(), points);  // Qt delivers the change later
     }
     const auto find = [&window](std::string_view name) {
-      return window.findChild<QWidget*>(QLatin1String(name.data(), name.size()));
+      return window.findChild<QWidget*>(QString::fromUtf8(name));
     };
 
     // The start-up size shows the button, the options and the two adjustable rows, and only
