@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 
-// Writes the shared scenarios, with each control's kind and spoken name, as JSON for the tests
-// written in Python: write_scenarios OUTPUT.json
+// Writes the shared scenarios, with each control's name, kind and spoken name, as JSON for the
+// tests written in Python: write_scenarios OUTPUT.json. A table's row becomes an array of its
+// fields, in the order its struct declares them.
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
-#include <fstream>
-#include <initializer_list>
-#include <string>
 #include <string_view>
-#include <utility>
 
 #include "app/control_table.h"
 #include "support/scenarios.h"
@@ -16,95 +17,71 @@
 namespace quillet::testing {
 namespace {
 
-// A control character would stay raw, which JSON readers refuse: no scenario holds one.
-std::string Json(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-    }
-    quoted += c;
-  }
-  return quoted + '"';
+QJsonValue Json(std::string_view text) {
+  return QString::fromUtf8(text);
 }
 
-std::string Json(int number) {
-  return std::to_string(number);
+QJsonValue Json(int number) {
+  return number;
 }
 
-std::string Json(Control control) {
+QJsonValue Json(Control control) {
   return Json(LayoutOf(control).name);
 }
 
-std::string Object(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
-  std::string object;
-  for (const auto& [key, value] : fields) {
-    object += (object.empty() ? "{" : ", ") + Json(key) + ": " + value;
-  }
-  return object.empty() ? "{}" : object + "}";
-}
-
-// A row of a table as an array of its fields, in the order the C++ struct declares them.
-template <typename First, typename... Rest>
-std::string Row(const First& first, const Rest&... rest) {
-  std::string row = "[" + Json(first);
-  ((row += ", " + Json(rest)), ...);
-  return row + "]";
-}
-
-std::string Json(const ControlLayout& c) {
+QJsonValue Json(const ControlLayout& c) {
   constexpr std::string_view kKinds[] = {"CommandButton", "OptionButton", "TextBox", "ScrollBar",
                                          "Label"};
-  return Row(c.name, kKinds[static_cast<int>(c.kind)], c.accessible_name);
+  return QJsonArray{Json(c.name), Json(kKinds[static_cast<int>(c.kind)]), Json(c.accessible_name)};
 }
 
-std::string Json(const BoxText& row) {
-  return Row(row.box, row.text);
+QJsonValue Json(const BoxText& row) {
+  return QJsonArray{Json(row.box), Json(row.text)};
 }
 
-std::string Json(const BarValue& row) {
-  return Row(row.bar, row.value);
+QJsonValue Json(const BarValue& row) {
+  return QJsonArray{Json(row.bar), Json(row.value)};
 }
 
-std::string Json(const Generation& row) {
-  return Row(row.option, row.length1_text, row.length2_text, row.length1, row.length2,
-             row.characters);
+QJsonValue Json(const Generation& row) {
+  return QJsonArray{Json(row.option),  Json(row.length1_text), Json(row.length2_text),
+                    Json(row.length1), Json(row.length2),      Json(row.characters)};
 }
 
-std::string Json(const Keystroke& row) {
-  return Row(row.box, row.text, row.before_tax, row.after_tax);
+QJsonValue Json(const Keystroke& row) {
+  return QJsonArray{Json(row.box), Json(row.text), Json(row.before_tax), Json(row.after_tax)};
 }
 
 template <typename Range>
-std::string List(const Range& items) {
-  std::string list;
-  for (const auto& item : items) {
-    list += (list.empty() ? "[\n  " : ",\n  ") + Json(item);
+QJsonValue List(const Range& rows) {
+  QJsonArray list;
+  for (const auto& row : rows) {
+    list.append(Json(row));
   }
-  return list.empty() ? "[]" : list + "]";
+  return list;
 }
 
-std::string Scenarios() {
-  return Object({{"window_caption", Json(kWindowCaption)},
-                 {"controls", List(ControlTable())},
-                 {"start_up_texts", List(kStartUpTexts)},
-                 {"start_up_values", List(kStartUpValues)},
-                 {"start_up_option", Json(kStartUpOption)},
-                 {"other_option", Json(kOtherOption)},
-                 {"tab_stops", List(kTabStops)},
-                 {"generations", List(kGenerations)},
-                 {"calculator_keystrokes", List(kCalculatorKeystrokes)}});
+QJsonObject Scenarios() {
+  return {{"window_caption", Json(kWindowCaption)},
+          {"controls", List(ControlTable())},
+          {"start_up_texts", List(kStartUpTexts)},
+          {"start_up_values", List(kStartUpValues)},
+          {"start_up_option", Json(kStartUpOption)},
+          {"other_option", Json(kOtherOption)},
+          {"tab_stops", List(kTabStops)},
+          {"generations", List(kGenerations)},
+          {"calculator_keystrokes", List(kCalculatorKeystrokes)}};
 }
 
 }  // namespace
 }  // namespace quillet::testing
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  QFile out(argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString());
+  if (argc != 2 || !out.open(QIODevice::WriteOnly)) {
     std::fputs("usage: write_scenarios OUTPUT.json\n", stderr);
     return 2;
   }
-  std::ofstream out(argv[1]);
-  out << quillet::testing::Scenarios() << '\n';
-  return out.good() ? 0 : 1;
+  const QByteArray json = QJsonDocument(quillet::testing::Scenarios()).toJson();
+  return out.write(json) == json.size() && out.flush() ? 0 : 1;
 }
