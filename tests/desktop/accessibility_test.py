@@ -41,34 +41,33 @@ class QuilletWindowTest(unittest.TestCase):
         self.addCleanup(self.process.terminate)
         self.window = wait_for(lambda: window_of(self.process.pid),
                                "the window on the accessibility bus", START_LIMIT_SECONDS)
-        self.controls = {child.name: child for child in self.window
+        said = {spoken: name for name, spoken in self.scenarios["spoken"].items()}
+        self.controls = {said.get(child.name, child.name): child for child in self.window
                          if child.getRole() != pyatspi.ROLE_LABEL}
-        self.spoken = self.scenarios["spoken"]
-        self.said = {spoken: name for name, spoken in self.spoken.items()}
 
     def text(self, name):
-        return self.controls[self.spoken[name]].queryText().getText(0, -1)
+        return self.controls[name].queryText().getText(0, -1)
 
     def set_text(self, name, text):
-        self.controls[self.spoken[name]].queryEditableText().setTextContents(text)
+        self.controls[name].queryEditableText().setTextContents(text)
 
     def value(self, name):
-        return self.controls[self.spoken[name]].queryValue().currentValue
+        return self.controls[name].queryValue().currentValue
 
     def set_value(self, name, value):
-        self.controls[self.spoken[name]].queryValue().currentValue = value
+        self.controls[name].queryValue().currentValue = value
 
     def act(self, name, action):
-        actions = self.controls[self.spoken[name]].queryAction()
+        actions = self.controls[name].queryAction()
         names = [actions.getName(i) for i in range(actions.nActions)]
         actions.doAction(names.index(action))
 
     def has_state(self, name, state):
-        return self.controls[self.spoken[name]].getState().contains(state)
+        return self.controls[name].getState().contains(state)
 
     def focused(self):
-        return next((self.said[spoken] for spoken, control in self.controls.items()
-                     if control.getState().contains(pyatspi.STATE_FOCUSED)), None)
+        return next((name for name in self.controls
+                     if self.has_state(name, pyatspi.STATE_FOCUSED)), None)
 
     def test_the_window_is_a_frame_named_quillet(self):
         self.assertEqual(self.window.getRole(), pyatspi.ROLE_FRAME)

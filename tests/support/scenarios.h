@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "app/control.h"
 #include "password/character_sets.h"
@@ -15,22 +16,14 @@ namespace quillet::testing {
 
 inline constexpr std::string_view kWindowCaption = "Quillet";
 
-struct BoxText {
-  Control box;
-  std::string_view text;
-};
-
-struct BarValue {
-  Control bar;
-  int value;
-};
-
-inline constexpr BoxText kStartUpTexts[] = {
+// Each box's text and each scroll bar's value right after start-up.
+inline constexpr std::pair<Control, std::string_view> kStartUpTexts[] = {
     {Control::Text1, ""},  {Control::Text8, "10"}, {Control::Text9, ""},  {Control::Text11, "20"},
     {Control::Text10, ""}, {Control::Text2, ""},   {Control::Text3, ""},  {Control::Text4, "0"},
     {Control::Text5, ""},  {Control::Text6, "0"},  {Control::Text7, "0"},
 };
-inline constexpr BarValue kStartUpValues[] = {{Control::HScroll1, 10}, {Control::HScroll2, 20}};
+inline constexpr std::pair<Control, int> kStartUpValues[] = {{Control::HScroll1, 10},
+                                                             {Control::HScroll2, 20}};
 inline constexpr Control kStartUpOption = Control::Option2;
 inline constexpr Control kOtherOption = Control::Option1;
 

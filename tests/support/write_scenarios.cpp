@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "app/control_table.h"
 #include "support/scenarios.h"
@@ -35,12 +36,9 @@ QJsonValue Json(const ControlLayout& c) {
   return QJsonArray{Json(c.name), Json(kKinds[static_cast<int>(c.kind)]), Json(c.accessible_name)};
 }
 
-QJsonValue Json(const BoxText& row) {
-  return QJsonArray{Json(row.box), Json(row.text)};
-}
-
-QJsonValue Json(const BarValue& row) {
-  return QJsonArray{Json(row.bar), Json(row.value)};
+template <typename First, typename Second>
+QJsonValue Json(const std::pair<First, Second>& row) {
+  return QJsonArray{Json(row.first), Json(row.second)};
 }
 
 QJsonValue Json(const Generation& row) {
