@@ -135,7 +135,8 @@ class QuilletWindowTest(unittest.TestCase):
         # A window manager gives a new window the keyboard; a bare X server leaves that to us.
         window_ids = subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
-             "--name", "^Quillet$"], capture_output=True, text=True, check=True).stdout.split()
+             "--name", f"^{self.scenarios['window_caption']}$"], capture_output=True, text=True,
+            check=True).stdout.split()
         subprocess.run(["xdotool", "windowfocus", window_ids[0]], check=True)
         designed = self.scenarios["tab_stops"]
         wait_for(lambda: self.focused() == designed[0], "the button to have the keyboard")
