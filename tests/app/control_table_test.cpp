@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <set>
-#include <string>
 #include <vector>
 
 #include "support/scenarios.h"
