@@ -106,6 +106,7 @@ void Form1::SetText(Control text_box, std::string text) {
     Wipe(text);
     return;
   }
+  Wipe(field);
   field.swap(text);
   Wipe(text);
   Changed(text_box);

@@ -12,7 +12,10 @@ namespace quillet {
 std::optional<std::string> DrawPassword(RandomSource& source, std::string_view characters,
                                         int length) {
   std::string password;
-  password.reserve(static_cast<std::size_t>(std::max(length, 0)));
+  // On the heap even when short: moving it then hands its buffer on, where a short string's move
+  // would copy its characters and leave them behind in the string moved from.
+  password.reserve(
+      std::max(static_cast<std::size_t>(std::max(length, 0)), password.capacity() + 1));
   for (int i = 0; i < length; ++i) {
     const auto position = UniformIndex(source, static_cast<std::uint32_t>(characters.size()));
     if (!position) {

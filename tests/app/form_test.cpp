@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "support/recording_listener.h"
 #include "support/scenarios.h"
 #include "support/scripted_random.h"
@@ -92,6 +96,22 @@ TEST(Form1, RaisesAChangeOnlyForANewValue) {
   form.SetValue(Control::HScroll2, 1000);
   EXPECT_EQ(listener.changes, (Trace{"Text1", "HScroll2", "Text11"}));
   EXPECT_EQ(form.Value(Control::HScroll2), 50);
+}
+
+TEST(Form1, LeavesNoByteOfAReplacedTextInTheBox) {
+  // Each old text may be a password; a short new one is copied into the box's own bytes.
+  const std::pair<std::string_view, std::string_view> rows[] = {
+      {"9lGhQ2xPz", ""}, {"9lGhQ2xPz", "ab"}, {"9lGhQ2xPz7mKs0dT1vWc", "9lGh"}};
+  for (const auto& [old_text, new_text] : rows) {
+    ScriptedRandom random;
+    Form1 form(random);
+    form.SetText(Control::Text9, std::string(old_text));
+    form.SetText(Control::Text9, std::string(new_text));
+    const std::string& box = form.Text(Control::Text9);
+    const std::string_view past_end(box.data() + box.size(), box.capacity() - box.size());
+    EXPECT_EQ(past_end.find_first_not_of('\0'), std::string_view::npos)
+        << old_text << " then " << new_text;
+  }
 }
 
 TEST(Form1, ClicksElsewhereThanTheButtonDoNothing) {
