@@ -10,6 +10,7 @@
 
 #include "app/control_table.h"
 #include "app/text_selection.h"
+#include "password/wipe.h"
 #include "ui/win32/control_factory.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/system_library.h"
@@ -27,14 +28,26 @@ bool HighContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
+// The edit control's buffer never shrinks, and a new text is written over the start of the old
+// one: the rest of a longer password would stay behind it. So the old text is first overwritten
+// where it lies, one character at a time, each replacement not to be undone: the control copies
+// what a replacement removes to a block it frees unwiped, and one character is no password.
+void OverwriteInPlace(HWND box, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i) {
+    SendMessageW(box, EM_SETSEL, i, static_cast<LPARAM>(i + 1));
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"*"));
+  }
+}
+
 // SetWindowTextW puts the caret at the start, where the user's next key would land in front of
 // what they typed: the caret and the selection go where the form's rule after a rewrite says.
 void SetTextKeepingCaret(HWND box, const std::wstring& text) {
   DWORD start = 0;
   DWORD end = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const TextSelection after =
-      SelectionAfterRewrite({start, end}, WindowText(box).size(), text.size());
+  const auto shown_length = static_cast<std::size_t>(GetWindowTextLengthW(box));
+  const TextSelection after = SelectionAfterRewrite({start, end}, shown_length, text.size());
+  OverwriteInPlace(box, shown_length);
   SetWindowTextW(box, text.c_str());
   SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(after.start), static_cast<LPARAM>(after.end));
 }
@@ -297,7 +310,9 @@ void FormWindow::OnCommand(Control control, WORD notification, HWND child) {
       break;
     case ControlKind::TextBox:
       if (notification == EN_CHANGE) {
-        form_.SetText(control, Narrow(WindowText(child)));
+        std::wstring shown = WindowText(child);
+        form_.SetText(control, Narrow(shown));
+        Wipe(shown);
       }
       break;
     default:
@@ -372,10 +387,13 @@ void FormWindow::ShowValue(Control control) {
     case ControlKind::TextBox: {
       // Writing the text a box already shows would move its caret in the middle of the
       // user's typing.
-      const std::wstring text = Widen(form_.Text(control));
-      if (WindowText(child) != text) {
+      std::wstring text = Widen(form_.Text(control));
+      std::wstring shown = WindowText(child);
+      if (shown != text) {
         SetTextKeepingCaret(child, text);
       }
+      Wipe(shown);
+      Wipe(text);
       break;
     }
     case ControlKind::ScrollBar:

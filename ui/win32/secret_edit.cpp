@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "password/wipe.h"
 #include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
 
@@ -37,8 +38,11 @@ void CopySelection(HWND edit) {
     return;
   }
   EmptyClipboard();
-  const std::wstring selected = WindowText(edit).substr(start, end - start);
+  std::wstring shown = WindowText(edit);
+  std::wstring selected = shown.substr(start, end - start);
   Offer(CF_UNICODETEXT, GlobalCopy(selected.c_str(), (selected.size() + 1) * sizeof(wchar_t)));
+  Wipe(selected);
+  Wipe(shown);
   // Monitors skip the content while the first is there at all; the others say no with a zero.
   constexpr DWORD kNo = 0;
   for (const wchar_t* format : {L"ExcludeClipboardContentFromMonitorProcessing",
