@@ -1,8 +1,13 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Attacks a running Quillet from another process of the same ordinary user, as malware would.
+"""Attacks a running Quillet from another process, as malware would.
 
-Run inside desktop_session.py, as root: memory_guard_test.py QUILLET_PROGRAM
+Run inside desktop_session.py, as root: memory_guard_test.py [--same-user-only] QUILLET_PROGRAM
+or, for the Windows edition under Wine: memory_guard_test.py --windows QUILLET_EXE
+--same-user-only leaves root's reading out, for a program whose allocator keeps freed blocks as
+they were (AddressSanitizer's, which holds them back to catch their use).
+First root, whom nothing refuses, reads the passwords Quillet replaced (password_traces.py): none
+may be left. Then, on Linux, an attacker of the same ordinary user tries to read Quillet's memory:
 Quillet runs as nobody, with a home folder of its own, started by the attacker (also nobody) so
 that even a kernel that lets processes trace only their own children allows the attempts. Every
 attempt must be refused, and the crash forced at the end must leave no core.
@@ -18,6 +23,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+import password_traces
 
 START_LIMIT_SECONDS = 20
 PTRACE_ATTACH, PTRACE_DETACH = 16, 17
@@ -52,16 +59,38 @@ ATTEMPTS = {
 }
 
 
-def attack(program, home):
-    """The attacker's side: starts Quillet, waits for its window, and tries every attempt."""
-    quillet = subprocess.Popen([program], cwd=home, env=dict(os.environ, HOME=home),
-                               stderr=subprocess.DEVNULL)
+def wait_for_window(quillet):
     deadline = time.monotonic() + START_LIMIT_SECONDS
-    while subprocess.run(["xwininfo", "-name", "Quillet"], capture_output=True).returncode != 0:
+    while subprocess.run(["xdotool", "search", "--name", "^Quillet$", "windowfocus", "--sync"],
+                         capture_output=True).returncode != 0:
         if time.monotonic() > deadline or quillet.poll() is not None:
             quillet.kill()
             sys.exit("memory_guard_test: no Quillet window")
         time.sleep(0.05)
+
+
+def report(results):
+    for name, passed in results:
+        print(f"{'ok  ' if passed else 'FAIL'} {name}", flush=True)
+    return sum(not passed for _, passed in results)
+
+
+def read_replaced_passwords(command, leftover_allowed=lambda run, password: False, **options):
+    """Root's side: starts Quillet and reads what its replaced passwords left in its memory."""
+    quillet = subprocess.Popen(command, stderr=subprocess.DEVNULL, **options)
+    try:
+        wait_for_window(quillet)
+        return password_traces.attack(quillet.pid, leftover_allowed)
+    finally:
+        quillet.kill()
+        quillet.wait()
+
+
+def attack(program, home):
+    """The attacker's side: starts Quillet, waits for its window, and tries every attempt."""
+    quillet = subprocess.Popen([program], cwd=home, env=dict(os.environ, HOME=home),
+                               stderr=subprocess.DEVNULL)
+    wait_for_window(quillet)
 
     results = {}
     for name, attempt in ATTEMPTS.items():
@@ -77,27 +106,40 @@ def attack(program, home):
     results[f"ended by SIGSEGV (status {status}), with no core {cores}"] = (
         status != 0 and not cores)
 
-    for name, passed in results.items():
-        print(f"{'ok  ' if passed else 'FAIL'} {name}")
-    failed = sum(not passed for passed in results.values())
-    print(f"{len(results) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return report(results.items())
 
 
 def main():
     if sys.argv[1] == "--attack":
         return attack(sys.argv[2], sys.argv[3])
+    if sys.argv[1] == "--windows":
+        results = read_replaced_passwords(["wine", sys.argv[2]],
+                                          leftover_allowed=password_traces.shaping_copy)
+        failed = report(results)
+        print(f"{len(results) - failed} passed, {failed} failed")
+        return 1 if failed else 0
+    same_user_only = sys.argv[1] == "--same-user-only"
     # Everything the unprivileged user needs is copied where it may read it.
     nobody = pwd.getpwnam("nobody")
     with tempfile.TemporaryDirectory() as home:
-        program = shutil.copy(sys.argv[1], home)
-        script = shutil.copy(__file__, home)
+        program = shutil.copy(sys.argv[-1], home)
+        for module in (__file__, password_traces.__file__):
+            shutil.copy(module, home)
         os.chown(home, nobody.pw_uid, nobody.pw_gid)
         os.chmod(home, 0o755)
-        return subprocess.run(
-            [sys.executable, script, "--attack", program, home], cwd=home,
-            user=nobody.pw_uid, group=nobody.pw_gid, extra_groups=[],
-            env={"PATH": os.environ["PATH"], "DISPLAY": os.environ["DISPLAY"]}).returncode
+        as_nobody = {"cwd": home, "user": nobody.pw_uid, "group": nobody.pw_gid,
+                     "extra_groups": [], "env": {"PATH": os.environ["PATH"],
+                                                 "DISPLAY": os.environ["DISPLAY"], "HOME": home}}
+        results = [] if same_user_only else read_replaced_passwords([program], **as_nobody)
+        failed = report(results)
+        attempts = subprocess.run([sys.executable, os.path.join(home, os.path.basename(__file__)),
+                                   "--attack", program, home], stdout=subprocess.PIPE, text=True,
+                                  **as_nobody)
+        print(attempts.stdout, end="")
+        passed = len(results) - failed + attempts.stdout.count("ok  ")
+        failed += attempts.stdout.count("FAIL")
+        print(f"{passed} passed, {failed} failed")
+        return 1 if failed or attempts.returncode else 0
 
 
 if __name__ == "__main__":

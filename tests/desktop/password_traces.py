@@ -1,0 +1,160 @@
+# SPDX-License-Identifier: MIT
+"""What root can read of the passwords a running Quillet has replaced: the attack both editions'
+memory tests make. Quillet is driven from the keyboard through a fixed sequence of generations;
+after each key its writable memory is read through /proc/PID/mem.
+
+The passwords are learnt from those snapshots alone, so that the test makes none of the copies it
+looks for: a password is a run of the chosen set's characters, 8 or more long, that a generation
+brings into memory as UTF-16 (the window's) and also as 8-bit text (the core's). A password once
+replaced may then not be found again, whole or as any 8 of its characters in a row.
+"""
+
+import collections
+import re
+import subprocess
+import time
+
+FRAGMENT = 8
+ALNUM = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+HEX = "0123456789ABCDEF"
+NARROW_RUN = re.compile(rb"[0-9A-Za-z]{%d,}" % FRAGMENT)
+WIDE_RUN = re.compile(rb"(?:[0-9A-Za-z]\x00){%d,}" % FRAGMENT)
+SHAPED_RUN = re.compile(r"[0-9]+|[A-Za-z]+")
+WAIT_LIMIT_SECONDS = 10
+
+# One lap of the Tab key from the button, which has the focus at start-up.
+TAB_STOPS = ["Command1", "Text1", "Option", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+             "HScroll1", "Text8", "Text9", "Text10", "Text11", "HScroll2"]
+
+# (control, keys, the set chosen, the two rows' lengths drawn or None). Over 20 generations:
+# lengths by the scroll bars' arrows and by typing, both sets, and a row abandoned by deleting its
+# length and pressing the button, which leaves that row's box empty.
+SEQUENCE = [
+    ("Command1", ["space"], ALNUM, (10, 20)),
+    ("Command1", ["space"], ALNUM, (10, 20)),
+    ("HScroll1", ["Right"], ALNUM, (11, 20)),
+    ("HScroll1", ["Right"], ALNUM, (12, 20)),
+    ("Text8", ["End", "BackSpace"], ALNUM, (1, 20)),
+    ("Text8", ["BackSpace"], ALNUM, None),
+    ("Text8", ["3"], ALNUM, (3, 20)),
+    ("Text8", ["5"], ALNUM, (35, 20)),
+    ("Option", ["Down"], HEX, None),
+    ("Command1", ["space"], HEX, (35, 20)),
+    ("Command1", ["space"], HEX, (35, 20)),
+    ("HScroll2", ["Left"], HEX, (35, 19)),
+    ("HScroll2", ["Left"], HEX, (35, 18)),
+    ("HScroll2", ["Left"], HEX, (35, 17)),
+    ("Text11", ["End", "BackSpace"], HEX, (35, 1)),
+    ("Text11", ["9"], HEX, (35, 19)),
+    ("Text8", ["End", "BackSpace"], HEX, (3, 19)),
+    ("Text8", ["BackSpace"], HEX, None),
+    ("Command1", ["space"], HEX, (0, 19)),
+    ("Option", ["Up"], ALNUM, None),
+    ("Text8", ["2", "4"], ALNUM, None),  # the row's box is empty: nothing is drawn
+    ("Command1", ["space"], ALNUM, (24, 19)),
+    ("HScroll2", ["Right"], ALNUM, (24, 20)),
+    ("Command1", ["space"], ALNUM, (24, 20)),
+    ("Command1", ["space"], ALNUM, (24, 20)),
+]
+
+
+def writable_memory(pid):
+    """Every private writable mapping of the process, joined by zeros."""
+    chunks = []
+    with open(f"/proc/{pid}/maps") as maps, open(f"/proc/{pid}/mem", "rb", buffering=0) as memory:
+        for line in maps:
+            fields = line.split()
+            if not fields[1].startswith("rw") or len(fields) > 5 and fields[5].startswith("/dev/"):
+                continue
+            start, end = (int(address, 16) for address in fields[0].split("-"))
+            try:
+                memory.seek(start)
+                chunks.append(memory.read(end - start))
+            except OSError:
+                continue
+    return b"\0".join(chunks)
+
+
+class Snapshot:
+    """The runs of letters and digits in memory, as 8-bit text and as UTF-16."""
+
+    def __init__(self, pid):
+        memory = writable_memory(pid)
+        self.narrow = {run.decode() for run in NARROW_RUN.findall(memory)}
+        self.wide = {run[::2].decode() for run in WIDE_RUN.findall(memory)}
+        self.runs = self.narrow | self.wide
+
+    def new_passwords(self, before, characters):
+        """The new UTF-16 runs of the set's characters that are also in memory as 8-bit text,
+        where an allocator's header may stand right before them."""
+        return {run for run in self.wide - before.runs
+                if set(run) <= set(characters) and run not in ALNUM
+                and any(run in text for text in self.narrow)}
+
+    def holds_whole(self, password):
+        return any(password in run for run in self.runs)
+
+    def leftovers(self, password):
+        """The runs in memory that hold 8 or more of the password's characters in a row."""
+        pieces = {password[i:i + FRAGMENT] for i in range(len(password) - FRAGMENT + 1)}
+        return {run for run in self.runs if any(piece in run for piece in pieces)}
+
+
+def press(keys):
+    subprocess.run(["xdotool", "key", "--delay", "0", *keys], check=True)
+
+
+def shaping_copy(run, password):
+    """Whether a leftover is a copy Wine's Uniscribe made of a run of only letters or only digits
+    it shaped for drawing: it frees that copy unwiped, out of the program's reach."""
+    return run in SHAPED_RUN.findall(password)
+
+
+def attack(pid, leftover_allowed=lambda run, password: False):
+    """Plays the sequence on the window that has the focus, and returns the results as lines of
+    (description, passed)."""
+    snapshot = Snapshot(pid)
+    stop = 0
+    drawn = []  # each generation's passwords, in order
+    found_at_replacement = set()
+    for control, keys, characters, lengths in SEQUENCE:
+        steps = (TAB_STOPS.index(control) - stop) % len(TAB_STOPS)
+        press(["Tab"] * steps + keys)
+        stop = TAB_STOPS.index(control)
+        if lengths is None:
+            continue
+        expected = collections.Counter(length for length in (30, *lengths) if length >= FRAGMENT)
+        before = snapshot
+        deadline = time.monotonic() + WAIT_LIMIT_SECONDS
+        while True:
+            snapshot = Snapshot(pid)
+            new = {password for password in snapshot.new_passwords(before, characters)
+                   if len(password) in expected}
+            if collections.Counter(len(password) for password in new) >= expected:
+                break
+            if time.monotonic() > deadline:
+                return [(f"generation {len(drawn) + 1} found in memory", False)]
+        drawn.append(new)
+        if len(drawn) > 1:
+            found_at_replacement |= {password for password in drawn[-2]
+                                     if snapshot.holds_whole(password)}
+    replaced = set().union(*drawn[:-1]) - drawn[-1]
+    # The window may still be busy with the last generation, whose old passwords it then holds:
+    # what counts is what stays once it is done.
+    deadline = time.monotonic() + WAIT_LIMIT_SECONDS
+    while (fragments := {password for password in replaced
+                          if any(not leftover_allowed(run, password)
+                                 for run in snapshot.leftovers(password))}):
+        if time.monotonic() > deadline:
+            break
+        snapshot = Snapshot(pid)
+    whole = {password for password in replaced if snapshot.holds_whole(password)}
+    allowed = {password for password in replaced - fragments if snapshot.leftovers(password)}
+    print(f"{len(drawn)} generations; of {len(replaced)} passwords replaced, "
+          f"{len(found_at_replacement)} were whole in memory right after their replacement, "
+          f"{len(whole)} are whole at the end and {len(fragments)} have {FRAGMENT} or more "
+          f"characters in a row there" + (f" ({len(allowed)} more in the copies of runs the "
+                                          f"system shaped)" if allowed else ""))
+    return [(f"{len(drawn)} generations learnt from memory alone", len(drawn) >= 20),
+            (f"no fragment of the {len(replaced)} replaced passwords is left {sorted(fragments)}",
+             not fragments)]
