@@ -3,6 +3,7 @@
 #include "app/form.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <utility>
 
@@ -13,55 +14,28 @@
 namespace quillet {
 namespace {
 
-std::string FormState::*TextMember(Control text_box) {
-  switch (text_box) {
-    case Control::Text1:
-      return &FormState::Text1;
-    case Control::Text2:
-      return &FormState::Text2;
-    case Control::Text3:
-      return &FormState::Text3;
-    case Control::Text4:
-      return &FormState::Text4;
-    case Control::Text5:
-      return &FormState::Text5;
-    case Control::Text6:
-      return &FormState::Text6;
-    case Control::Text7:
-      return &FormState::Text7;
-    case Control::Text8:
-      return &FormState::Text8;
-    case Control::Text9:
-      return &FormState::Text9;
-    case Control::Text10:
-      return &FormState::Text10;
-    case Control::Text11:
-      return &FormState::Text11;
-    default:
-      std::abort();  // not a text box: a mistake in the program, not in its input
-  }
-}
+// Where each control keeps its value in the form's state.
+constexpr std::pair<Control, std::string FormState::*> kTexts[] = {
+    {Control::Text1, &FormState::Text1},   {Control::Text2, &FormState::Text2},
+    {Control::Text3, &FormState::Text3},   {Control::Text4, &FormState::Text4},
+    {Control::Text5, &FormState::Text5},   {Control::Text6, &FormState::Text6},
+    {Control::Text7, &FormState::Text7},   {Control::Text8, &FormState::Text8},
+    {Control::Text9, &FormState::Text9},   {Control::Text10, &FormState::Text10},
+    {Control::Text11, &FormState::Text11},
+};
+constexpr std::pair<Control, std::int16_t FormState::*> kValues[] = {
+    {Control::HScroll1, &FormState::HScroll1}, {Control::HScroll2, &FormState::HScroll2}};
+constexpr std::pair<Control, bool FormState::*> kSelections[] = {
+    {Control::Option1, &FormState::Option1}, {Control::Option2, &FormState::Option2}};
 
-std::int16_t FormState::*ValueMember(Control scroll_bar) {
-  switch (scroll_bar) {
-    case Control::HScroll1:
-      return &FormState::HScroll1;
-    case Control::HScroll2:
-      return &FormState::HScroll2;
-    default:
-      std::abort();
+template <typename Member, std::size_t size>
+Member FieldOf(const std::pair<Control, Member> (&fields)[size], Control control) {
+  for (const auto& [candidate, member] : fields) {
+    if (candidate == control) {
+      return member;
+    }
   }
-}
-
-bool FormState::*SelectedMember(Control option_button) {
-  switch (option_button) {
-    case Control::Option1:
-      return &FormState::Option1;
-    case Control::Option2:
-      return &FormState::Option2;
-    default:
-      std::abort();
-  }
+  std::abort();  // not a control of that kind: a mistake in the program, not in its input
 }
 
 }  // namespace
@@ -69,15 +43,15 @@ bool FormState::*SelectedMember(Control option_button) {
 Form1::Form1(RandomSource& random) : random_(random) {}
 
 const std::string& Form1::Text(Control text_box) const {
-  return state_.*TextMember(text_box);
+  return state_.*FieldOf(kTexts, text_box);
 }
 
 std::int16_t Form1::Value(Control scroll_bar) const {
-  return state_.*ValueMember(scroll_bar);
+  return state_.*FieldOf(kValues, scroll_bar);
 }
 
 bool Form1::Selected(Control option_button) const {
-  return state_.*SelectedMember(option_button);
+  return state_.*FieldOf(kSelections, option_button);
 }
 
 bool Form1::TakesTabStop(Control control) const {
@@ -92,11 +66,11 @@ bool Form1::TakesTabStop(Control control) const {
 }
 
 std::string& Form1::TextField(Control text_box) {
-  return state_.*TextMember(text_box);
+  return state_.*FieldOf(kTexts, text_box);
 }
 
 std::int16_t& Form1::ValueField(Control scroll_bar) {
-  return state_.*ValueMember(scroll_bar);
+  return state_.*FieldOf(kValues, scroll_bar);
 }
 
 void Form1::SetText(Control text_box, std::string text) {
@@ -148,8 +122,8 @@ void Form1::Select(Control option_button) {
     return;
   }
   const Control other = option_button == Control::Option1 ? Control::Option2 : Control::Option1;
-  state_.*SelectedMember(other) = false;
-  state_.*SelectedMember(option_button) = true;
+  state_.*FieldOf(kSelections, other) = false;
+  state_.*FieldOf(kSelections, option_button) = true;
   Changed(other);
   Changed(option_button);
 }
