@@ -72,9 +72,7 @@ std::span<const ControlLayout> ControlTable() {
 }
 
 const ControlLayout& LayoutOf(Control control) {
-  const auto* found =
-      std::find_if(kControls.begin(), kControls.end(),
-                   [control](const ControlLayout& c) { return c.control == control; });
+  const auto* found = std::ranges::find(kControls, control, &ControlLayout::control);
   if (found == kControls.end()) {
     std::abort();
   }
@@ -103,11 +101,9 @@ double LayoutScale(double font_points) {
 
 std::vector<const ControlLayout*> ControlsInTabOrder() {
   std::vector<const ControlLayout*> layouts(kControls.size());
-  std::transform(kControls.begin(), kControls.end(), layouts.begin(),
-                 [](const ControlLayout& layout) { return &layout; });
-  std::sort(layouts.begin(), layouts.end(), [](const ControlLayout* a, const ControlLayout* b) {
-    return a->tab_index < b->tab_index;
-  });
+  std::ranges::transform(kControls, layouts.begin(),
+                         [](const ControlLayout& layout) { return &layout; });
+  std::ranges::sort(layouts, {}, &ControlLayout::tab_index);
   return layouts;
 }
 

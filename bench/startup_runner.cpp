@@ -62,7 +62,7 @@ std::optional<Run> StartOnce(const char* program) {
 }
 
 double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
+  std::ranges::sort(values);
   const std::size_t middle = values.size() / 2;
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
@@ -105,8 +105,8 @@ int main(int argc, char* argv[]) {
   }
   std::vector<double> time(programs.size());
   std::vector<double> memory(programs.size());
-  std::transform(start_times.begin(), start_times.end(), time.begin(), Median);
-  std::transform(peak_memories.begin(), peak_memories.end(), memory.begin(), Median);
+  std::ranges::transform(start_times, time.begin(), Median);
+  std::ranges::transform(peak_memories, memory.begin(), Median);
   std::printf("runs %d\n", runs);
   PrintFigures("first_frame_ms", time);
   PrintFigures("peak_rss_mib", memory);

@@ -39,7 +39,7 @@ void CheckDoubleToText(double x) {
           "DoubleToText writes only digits, '.', '-' and an exponent");
   const auto back = TextToDouble(text);
   Require(back.has_value(), "TextToDouble reads what DoubleToText wrote");
-  Require(*back == RoundedTo15Digits(x), "TextToDouble(DoubleToText(x)) is x to 15 digits");
+  Require(back == RoundedTo15Digits(x), "TextToDouble(DoubleToText(x)) is x to 15 digits");
 }
 
 void CheckFormatGrouped(double whole) {

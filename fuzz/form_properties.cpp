@@ -169,8 +169,8 @@ void FormProperties::CheckCalculator(const Snapshot& before, const UserAction& a
     Require(input == edited || after.texts.at(input) == before.texts.at(input),
             "only the user changes the calculator's inputs");
   }
-  const bool recalculated = edited && std::find(kCalculatorInputs.begin(), kCalculatorInputs.end(),
-                                                *edited) != kCalculatorInputs.end();
+  const bool recalculated =
+      edited && std::ranges::find(kCalculatorInputs, *edited) != kCalculatorInputs.end();
   for (const Control output : kCalculatorOutputs) {
     if (output == edited) {
       written_by_program_[output] = false;

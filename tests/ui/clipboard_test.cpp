@@ -45,7 +45,7 @@ void TriggerMenuAction(QLineEdit* edit, const QString& caption) {
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   QVERIFY(menu != nullptr);
   const QList<QAction*> actions = menu->actions();
-  const auto found = std::find_if(actions.begin(), actions.end(), [&caption](QAction* action) {
+  const auto found = std::ranges::find_if(actions, [&caption](const QAction* action) {
     return action->text().section(QLatin1Char('\t'), 0, 0) == caption;
   });
   QVERIFY(found != actions.end());

@@ -63,9 +63,7 @@ double TextContrast(QWidget* box) {
     }
   }
   const QRgb background =
-      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-        return a.second < b.second;
-      })->first;
+      std::ranges::max_element(counts, {}, [](const auto& count) { return count.second; })->first;
   const QRect inside = box->contentsRect().adjusted(3, 3, -3, -3);
   double most = 1.0;
   for (int y = inside.top(); y <= inside.bottom(); ++y) {

@@ -304,7 +304,7 @@ class FormWindowTest : public QObject {
     };
     QCOMPARE(lap(Qt::Key_Tab, Qt::NoModifier), cycle);
     QStringList backward = lap(Qt::Key_Backtab, Qt::ShiftModifier);
-    std::reverse(backward.begin(), backward.end());
+    std::ranges::reverse(backward);
     QCOMPARE(backward, cycle);
   }
 

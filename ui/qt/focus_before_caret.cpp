@@ -57,8 +57,8 @@ class FocusWatch final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
       box_taking_focus = watched;
-      QMetaObject::invokeMethod(
-          this, [] { box_taking_focus = nullptr; }, Qt::QueuedConnection);
+      const auto focus_taken = [] { box_taking_focus = nullptr; };
+      QMetaObject::invokeMethod(this, focus_taken, Qt::QueuedConnection);
     }
     return false;
   }

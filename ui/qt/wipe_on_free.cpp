@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <cstring>
 
+// The C library's header names the parameters with names reserved to it.
+// NOLINTBEGIN(readability-inconsistent-declaration-parameter-name)
 extern "C" {
 
 // The C library's own entry points, which it exports for allocators that stand in front of it.
@@ -58,3 +60,4 @@ void* reallocarray(void* block, size_t count, size_t size) noexcept {
 }
 
 }  // extern "C"
+// NOLINTEND(readability-inconsistent-declaration-parameter-name)
