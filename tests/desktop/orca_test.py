@@ -28,10 +28,12 @@ orca.settings.speechServerFactory = None
 orca.settings.speechFactoryModules = []
 orca.debug.debugFile.reconfigure(line_buffering=True)
 """
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\{")
+# Orca 42 (Debian 12) and 48 (Debian 13) write their logs a little differently: the speech with or
+# without a space before its settings, a box as [text | NAME] or as [text: 'NAME'].
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{")
 # What a text box reports as it takes the focus, as Orca receives it.
 BOX_EVENT = re.compile(r"EVENT MANAGER: (object:state-changed:focused|object:text-caret-moved|"
-                       r"object:text-selection-changed) for \[text \| (.*?)\] in")
+                       r"object:text-selection-changed) for \[text(?: \| |: ')(.*?)'?\] in")
 
 
 def stop(process):
