@@ -6,6 +6,26 @@ include(GNUInstallDirs)
 install(TARGETS quillet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ui/linux/${QUILLET_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# AppStream 1.0 (Debian 13) names the developer in <developer>, which AppStream 0.16 (Debian 12)
+# does not know, and warns of 0.16's <developer_name>: the description takes the form of the
+# AppStream of the release it is built on, the newer one where none is installed.
+find_program(APPSTREAMCLI appstreamcli)
+set(appstream_version 1.0)
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version)
+  string(REGEX MATCH "[0-9]+\\.[0-9]+" appstream_version "${appstream_version}")
+endif()
+if(appstream_version VERSION_LESS 1.0)
+  set(QUILLET_METAINFO_DEVELOPER [=[
+  <developer_name>The Quillet developers</developer_name>
+  <developer_name xml:lang="ja">Quillet 開発チーム</developer_name>]=])
+else()
+  set(QUILLET_METAINFO_DEVELOPER [=[
+  <developer id="org.quillet">
+    <name>The Quillet developers</name>
+    <name xml:lang="ja">Quillet 開発チーム</name>
+  </developer>]=])
+endif()
 configure_file(ui/linux/${QUILLET_APP_ID}.metainfo.xml.in
   ${QUILLET_GENERATED_DIR}/${QUILLET_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${QUILLET_GENERATED_DIR}/${QUILLET_APP_ID}.metainfo.xml
