@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "app/box_roles.h"
 #include "app/form_load.h"
 #include "app/interest_procedure.h"
 #include "app/password_procedures.h"
@@ -22,10 +23,10 @@ constexpr Route kChangeRoutes[] = {
     {Control::Text8, Text8_Change},
     {Control::Text11, Text11_Change},
     // Each of the calculator's inputs does nothing on a change but recalculate.
-    {Control::Text2, CalcInterest},
-    {Control::Text3, CalcInterest},
-    {Control::Text4, CalcInterest},
-    {Control::Text5, CalcInterest},
+    {kCalculator.amount, CalcInterest},
+    {kCalculator.years, CalcInterest},
+    {kCalculator.months, CalcInterest},
+    {kCalculator.rate, CalcInterest},
 };
 
 constexpr Route kClickRoutes[] = {

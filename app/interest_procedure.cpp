@@ -2,18 +2,20 @@
 
 #include "app/interest_procedure.h"
 
+#include "app/box_roles.h"
 #include "app/form.h"
 #include "interest/recalculation.h"
 
 namespace quillet {
 
 void CalcInterest(Form1& form) {
+  const CalculatorBoxes& boxes = kCalculator;
   InterestTexts results =
-      RecalculateInterest({form.Text(Control::Text2), form.Text(Control::Text3),
-                           form.Text(Control::Text4), form.Text(Control::Text5)},
-                          {form.Text(Control::Text6), form.Text(Control::Text7)});
-  form.SetText(Control::Text6, std::move(results.before_tax));
-  form.SetText(Control::Text7, std::move(results.after_tax));
+      RecalculateInterest({form.Text(boxes.amount), form.Text(boxes.years), form.Text(boxes.months),
+                           form.Text(boxes.rate)},
+                          {form.Text(boxes.before_tax), form.Text(boxes.after_tax)});
+  form.SetText(boxes.before_tax, std::move(results.before_tax));
+  form.SetText(boxes.after_tax, std::move(results.after_tax));
 }
 
 }  // namespace quillet

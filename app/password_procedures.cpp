@@ -2,6 +2,7 @@
 
 #include "app/password_procedures.h"
 
+#include "app/box_roles.h"
 #include "app/form.h"
 #include "app/length_rows.h"
 #include "convert/text_number.h"
@@ -38,7 +39,7 @@ void Command1_Click(Form1& form) {
     form.ReportRandomFailure();
     return;
   }
-  form.SetText(Control::Text1, std::move(passwords->fixed));
+  form.SetText(kFixedPasswordBox, std::move(passwords->fixed));
   form.SetText(first_row.password_box, std::move(passwords->first));
   form.SetText(second_row.password_box, std::move(passwords->second));
 }

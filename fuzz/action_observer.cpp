@@ -2,6 +2,9 @@
 
 #include "fuzz/action_observer.h"
 
+#include <algorithm>
+
+#include "app/box_roles.h"
 #include "convert/text_number.h"
 #include "fuzz/require.h"
 
@@ -24,15 +27,15 @@ void ActionObserver::ControlChanged(Control control) {
     return;
   }
   program_changed_.insert(control);
-  for (const auto& [box, bar] : {std::pair{Control::Text8, Control::HScroll1},
-                                 std::pair{Control::Text11, Control::HScroll2}}) {
-    if (control == box) {
-      Require(changed_.contains(bar), "a length box is rewritten only after its scroll bar moved");
-      Require(form_.Text(box) == ShortToText(form_.Value(bar)),
+  for (const LengthRow& row : kLengthRows) {
+    if (control == row.length_box) {
+      Require(changed_.contains(row.scroll_bar),
+              "a length box is rewritten only after its scroll bar moved");
+      Require(form_.Text(row.length_box) == ShortToText(form_.Value(row.scroll_bar)),
               "a length box is rewritten with its scroll bar's value");
     }
   }
-  if (control == Control::Text6 || control == Control::Text7) {
+  if (std::ranges::find(kCalculatorOutputs, control) != kCalculatorOutputs.end()) {
     Require(TextToDouble(form_.Text(control)).has_value(),
             "the calculator writes only numbers into its outputs");
   }

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "app/length_rows.h"
+#include "app/box_roles.h"
 #include "convert/text_number.h"
 #include "fuzz/require.h"
 #include "password/character_sets.h"
@@ -14,11 +14,6 @@
 
 namespace quillet::fuzz {
 namespace {
-
-constexpr std::array kPasswordBoxes = {Control::Text1, Control::Text9, Control::Text10};
-constexpr std::array kCalculatorInputs = {Control::Text2, Control::Text3, Control::Text4,
-                                          Control::Text5};
-constexpr std::array kCalculatorOutputs = {Control::Text6, Control::Text7};
 
 // The most changes one action can set off, with room to spare: a keystroke in the calculator
 // writes each output once (3 reports); a pasted length moves its bar, the bar rewrites the box
@@ -100,7 +95,7 @@ void FormProperties::CheckPasswords(const Snapshot& before, const UserAction& ac
   const std::optional<Control> edited = EditedBox(action, before);
   if (drew && failures == 0) {
     const std::string_view characters = after.option1 ? HexDigits : AlnumChars;
-    Require(after.texts.at(Control::Text1).size() == kFixedPasswordLength, "Text1 is 30 long");
+    Require(after.texts.at(kFixedPasswordBox).size() == kFixedPasswordLength, "Text1 is 30 long");
     for (const LengthRow& row : kLengthRows) {
       const std::size_t length = ShowableLength(after.texts.at(row.length_box)).value_or(0);
       Require(after.texts.at(row.password_box).size() == length,
@@ -187,9 +182,9 @@ void FormProperties::CheckCalculator(const Snapshot& before, const UserAction& a
     }
   }
 
-  const auto before_tax = TextToDouble(after.texts.at(Control::Text6));
+  const auto before_tax = TextToDouble(after.texts.at(kCalculator.before_tax));
   if (recalculated && before_tax) {
-    const auto after_tax = TextToDouble(after.texts.at(Control::Text7));
+    const auto after_tax = TextToDouble(after.texts.at(kCalculator.after_tax));
     Require(after_tax && *after_tax >= std::min(0.0, *before_tax) &&
                 *after_tax <= std::max(0.0, *before_tax),
             "the interest after tax lies between zero and the interest before tax");

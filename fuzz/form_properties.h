@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/box_roles.h"
 #include "app/form.h"
 #include "fuzz/action_observer.h"
 #include "fuzz/user_action.h"
@@ -44,7 +45,8 @@ class FormProperties {
   std::map<Control, std::optional<std::string_view>> drawn_from_;
   // Whether each of the calculator's outputs holds what the program wrote (its design text "0"
   // at start) rather than what the user typed.
-  std::map<Control, bool> written_by_program_{{Control::Text6, true}, {Control::Text7, true}};
+  std::map<Control, bool> written_by_program_{{kCalculator.before_tax, true},
+                                              {kCalculator.after_tax, true}};
 };
 
 }  // namespace quillet::fuzz

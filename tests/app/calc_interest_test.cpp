@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/box_roles.h"
 #include "app/control_table.h"
 #include "app/form.h"
 #include "support/scenarios.h"
@@ -29,10 +30,10 @@ class Calculator : public ::testing::Test {
 
   void Enter(const std::string& amount, const std::string& years, const std::string& months,
              const std::string& rate) {
-    form.SetText(Control::Text2, amount);
-    form.SetText(Control::Text3, years);
-    form.SetText(Control::Text4, months);
-    form.SetText(Control::Text5, rate);
+    form.SetText(kCalculator.amount, amount);
+    form.SetText(kCalculator.years, years);
+    form.SetText(kCalculator.months, months);
+    form.SetText(kCalculator.rate, rate);
   }
 
   ScriptedRandom random;
@@ -62,8 +63,8 @@ TEST_F(Calculator, GivesTheInterestInWholeYen) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.amount + " / " + c.years + " / " + c.months + " / " + c.rate);
     Enter(c.amount, c.years, c.months, c.rate);
-    EXPECT_EQ(form.Text(Control::Text6), c.before_tax);
-    EXPECT_EQ(form.Text(Control::Text7), c.after_tax);
+    EXPECT_EQ(form.Text(kCalculator.before_tax), c.before_tax);
+    EXPECT_EQ(form.Text(kCalculator.after_tax), c.after_tax);
   }
 }
 
@@ -71,44 +72,44 @@ TEST_F(Calculator, RecalculatesOnEveryKeystroke) {
   for (const auto& [box, text, before_tax, after_tax] : testing::kCalculatorKeystrokes) {
     form.SetText(box, std::string(text));
     SCOPED_TRACE(std::string(LayoutOf(box).name) + " after typing '" + std::string(text) + "'");
-    EXPECT_EQ(form.Text(Control::Text6), before_tax);
-    EXPECT_EQ(form.Text(Control::Text7), after_tax);
+    EXPECT_EQ(form.Text(kCalculator.before_tax), before_tax);
+    EXPECT_EQ(form.Text(kCalculator.after_tax), after_tax);
   }
 }
 
 TEST_F(Calculator, ASumShownStaysWhenTheAmountGoesMissing) {
   Enter("", "1", "0", "1");
-  form.SetText(Control::Text6, "1,235");
-  form.SetText(Control::Text3, "2");
-  EXPECT_EQ(form.Text(Control::Text6), "1,235");
-  EXPECT_EQ(form.Text(Control::Text7), "988");
+  form.SetText(kCalculator.before_tax, "1,235");
+  form.SetText(kCalculator.years, "2");
+  EXPECT_EQ(form.Text(kCalculator.before_tax), "1,235");
+  EXPECT_EQ(form.Text(kCalculator.after_tax), "988");
 }
 
 TEST_F(Calculator, AnOverflowingStepLeavesItsBoxAsItWas) {
   Enter("12", "1", "0", "1");
-  ASSERT_EQ(form.Text(Control::Text6), "1,200");
-  form.SetText(Control::Text5, "");
-  form.SetText(Control::Text2, "1E300");
-  form.SetText(Control::Text5, "1E300");
-  EXPECT_EQ(form.Text(Control::Text6), "1,200");
-  EXPECT_EQ(form.Text(Control::Text7), "960");
+  ASSERT_EQ(form.Text(kCalculator.before_tax), "1,200");
+  form.SetText(kCalculator.rate, "");
+  form.SetText(kCalculator.amount, "1E300");
+  form.SetText(kCalculator.rate, "1E300");
+  EXPECT_EQ(form.Text(kCalculator.before_tax), "1,200");
+  EXPECT_EQ(form.Text(kCalculator.after_tax), "960");
 
   // A period whose months overflow has none, so the interest is zero.
   Enter("1", "1E308", "1E308", "1");
-  EXPECT_EQ(form.Text(Control::Text6), "0");
+  EXPECT_EQ(form.Text(kCalculator.before_tax), "0");
 }
 
 TEST_F(Calculator, WhatTheUserTypesIntoAnOutputIsWorkedOnByTheNextRecalculation) {
-  form.SetText(Control::Text6, "abc");
-  form.SetText(Control::Text7, "12.9");
-  Type(Control::Text2, "5");  // no rate: Text6 cannot be computed nor read
-  EXPECT_EQ(form.Text(Control::Text6), "abc");
-  EXPECT_EQ(form.Text(Control::Text7), "12");
+  form.SetText(kCalculator.before_tax, "abc");
+  form.SetText(kCalculator.after_tax, "12.9");
+  Type(kCalculator.amount, "5");  // no rate: Text6 cannot be computed nor read
+  EXPECT_EQ(form.Text(kCalculator.before_tax), "abc");
+  EXPECT_EQ(form.Text(kCalculator.after_tax), "12");
 }
 
 TEST_F(Calculator, NothingRunsAtStartUp) {
-  EXPECT_EQ(form.Text(Control::Text6), "0");
-  EXPECT_EQ(form.Text(Control::Text7), "0");
+  EXPECT_EQ(form.Text(kCalculator.before_tax), "0");
+  EXPECT_EQ(form.Text(kCalculator.after_tax), "0");
 }
 
 }  // namespace
