@@ -11,7 +11,7 @@
 
 #include "app/control_table.h"
 #include "app/form.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -12,7 +12,7 @@
 #include "app/form.h"
 #include "password/character_sets.h"
 #include "password/password_generator.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 
 namespace quillet {
 namespace {

@@ -11,7 +11,7 @@
 #include <array>
 
 #include "app/form.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 #include "ui/qt/form_window.h"
 
 namespace quillet::qt {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "password/random_source.h"
+#include "password/system_random.h"
 
 #include "password/wipe.h"
 

@@ -9,6 +9,7 @@
 
 #include "app/form.h"
 #include "app/length_rows.h"
+#include "password/system_random.h"
 #include "support/recording_listener.h"
 
 namespace quillet {

@@ -11,6 +11,7 @@
 
 #include "app/form.h"
 #include "password/character_sets.h"
+#include "password/system_random.h"
 #include "support/recording_listener.h"
 #include "support/scenarios.h"
 #include "support/scripted_random.h"

@@ -12,6 +12,7 @@
 #include <memory>
 #include <utility>
 
+#include "password/system_random.h"
 #include "ui/qt/form_window.h"
 
 namespace quillet::qt {

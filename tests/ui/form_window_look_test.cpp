@@ -16,7 +16,7 @@
 
 #include "app/control_table.h"
 #include "app/form.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 #include "support/scenarios.h"
 #include "ui/qt/form_window.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/control_table.h"
 #include "app/form.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 #include "ui/qt/form_window.h"
 
 // Qt reads QT_SCALE_FACTOR once, when the application starts: the test runs this program again

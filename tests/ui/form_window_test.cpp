@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "app/control_table.h"
+#include "password/system_random.h"
 #include "support/scenarios.h"
 #include "support/scripted_random.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/form.h"
 #include "app/memory_guard.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 #include "quillet_version.h"
 #include "ui/qt/form_window.h"
 

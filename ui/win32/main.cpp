@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/form.h"
-#include "password/random_source.h"
+#include "password/system_random.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/system_library.h"
 

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "password/random_source.h"
+#include "password/system_random.h"
 
 extern "C" {
 
