@@ -12,7 +12,11 @@ namespace {
 constexpr UINT_PTR kSubclassId = 2;
 
 // The control's standard accessible object, as Windows makes it, with the control's own name
-// and role.
+// and role. Windows' Dynamic Annotation, IAccPropServices::SetHwndPropStr and SetHwndProp with
+// PROPID_ACC_NAME and PROPID_ACC_ROLE, would give both in two calls a control and no object of
+// our own; but Wine's oleacc answers every IAccPropServices method with E_NOTIMPL
+// (dlls/oleacc/propservice.c), and under Wine a screen reader would hear no name at all. This
+// object serves on both; it can give way to the annotations once Wine implements them.
 class NamedAccessible final : public IAccessible {
  public:
   NamedAccessible(IAccessible* standard, const AccessibleDescription& description)
