@@ -74,6 +74,10 @@ struct WindowLayout {
 // What the window tells the user when the system's random source fails.
 inline constexpr std::string_view RandomSourceFailedMessage =
     "乱数を取得できなかったため、パスワードを作れませんでした。";
+// What the Windows edition tells the user before it ends, when it cannot keep DLLs planted beside
+// it from being loaded.
+inline constexpr std::string_view DllGuardFailedMessage =
+    "DLL の読み込み先をシステム フォルダーに限定できないため、Quillet を起動できません。";
 
 // The font of the three password boxes, in Japanese (Shift-JIS) writing.
 extern const FontLayout PasswordFont;

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "app/form.h"
-#include "app/memory_guard.h"
 #include "password/system_random.h"
 #include "quillet_version.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/process_guard.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ QIcon WindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  for (const std::string& failure : quillet::GuardProcessMemory()) {
+  for (const std::string& failure : quillet::qt::GuardProcess()) {
     std::fprintf(stderr, "quillet: %s\n", failure.c_str());
   }
   QApplication application(argc, argv);

@@ -2,13 +2,22 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "app/control_table.h"
 #include "app/form.h"
 #include "password/system_random.h"
 #include "ui/win32/form_window.h"
-#include "ui/win32/system_library.h"
+#include "ui/win32/process_guard.h"
+#include "ui/win32/wide_text.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-  quillet::win32::system::LoadDllsOnlyFromSystemFolder();
+  if (!quillet::win32::GuardProcess()) {
+    const std::wstring caption = quillet::win32::Widen(quillet::Form1Layout.caption);
+    const std::wstring message = quillet::win32::Widen(quillet::DllGuardFailedMessage);
+    MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+    return 1;
+  }
   quillet::SystemRandom random;
   quillet::Form1 form(random);
   quillet::win32::FormWindow window(form);

@@ -2,8 +2,6 @@
 
 #include "ui/win32/system_library.h"
 
-#include <initializer_list>
-
 namespace quillet::win32::system {
 namespace {
 
@@ -16,17 +14,6 @@ Function* Load(const wchar_t* dll, const char* name) {
 }
 
 }  // namespace
-
-void LoadDllsOnlyFromSystemFolder() {
-  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-  // Windows' own DLLs load others on first use, through their delay-load tables; under Wine
-  // those loads still look in the program's folder first. Loaded here from the system folder,
-  // with what they import, they are already there by name when that first use comes.
-  for (const wchar_t* dll : {L"comctl32.dll", L"uxtheme.dll", L"msimg32.dll", L"ole32.dll",
-                             L"oleaut32.dll", L"oleacc.dll", L"bcrypt.dll"}) {
-    LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  }
-}
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
   static auto* const function =

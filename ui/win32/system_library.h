@@ -10,12 +10,8 @@
 // The functions the window takes from DLLs beyond Windows' KnownDLLs. Windows looks for an
 // imported DLL in the program's own folder first, where a copy planted beside quillet.exe (in a
 // Downloads folder, say) would be loaded in its place. These are loaded on first use instead,
-// from the system folder only, and so are the DLLs they bring in.
+// from the system folder only, and so are the DLLs they bring in (process_guard.h).
 namespace quillet::win32::system {
-
-// The program's first act: from then on, every DLL loaded and every DLL those bring in comes from
-// the system folder only, never from the program's own folder or the current one.
-void LoadDllsOnlyFromSystemFolder();
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* classes);
 BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);

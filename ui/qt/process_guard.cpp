@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 
-#include "app/memory_guard.h"
+#include "ui/qt/process_guard.h"
 
 #if defined(__linux__)
 #include <sys/prctl.h>
@@ -10,9 +10,9 @@
 #include <cstring>
 #endif
 
-namespace quillet {
+namespace quillet::qt {
 
-std::vector<std::string> GuardProcessMemory() {
+std::vector<std::string> GuardProcess() {
   std::vector<std::string> failures;
 #if defined(__linux__)
   const auto failed = [&failures](const char* what) {
@@ -34,4 +34,4 @@ std::vector<std::string> GuardProcessMemory() {
   return failures;
 }
 
-}  // namespace quillet
+}  // namespace quillet::qt
