@@ -94,22 +94,29 @@ QSize FormWindow::StartUpSize() const {
           TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height, layout_scale_)};
 }
 
-// A font the desktop changes while the window is open lays it out as a start-up with that font
-// would, and sizes the window by the form's rule.
 void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::FontChange) {
-    return;
+  if (event->type() == QEvent::FontChange) {
+    FollowFontChange();
   }
-  const double scale = FontLayoutScale();
-  if (scale == layout_scale_) {
-    return;
-  }
-  const QSize old_start_up = StartUpSize();
-  const double old_scale = std::exchange(layout_scale_, scale);
+}
+
+// Places follow the layout scale, which follows the desktop's font.
+void FormWindow::LayOutControls() {
   for (const ControlLayout& layout : ControlTable()) {
     PlaceWidget(widgets_.at(layout.control), layout, layout_scale_);
   }
+}
+
+// A font the desktop changes while the window is open lays it out as a start-up with that font
+// would, and sizes the window by the form's rule.
+void FormWindow::FollowFontChange() {
+  const QSize old_start_up = StartUpSize();
+  const double old_scale = std::exchange(layout_scale_, FontLayoutScale());
+  if (layout_scale_ == old_scale) {
+    return;
+  }
+  LayOutControls();
   const QSize new_start_up = StartUpSize();
   const PixelSize after = SizeForNewLayoutScale(
       {width(), height()}, {old_start_up.width(), old_start_up.height()},

@@ -38,6 +38,8 @@ class FormWindow final : public QWidget, private FormListener {
   // proportion, so that its captions fit and the controls keep their places to each other.
   double FontLayoutScale() const;
   QSize StartUpSize() const;
+  void LayOutControls();
+  void FollowFontChange();
 
   Form1& form_;
   double layout_scale_;

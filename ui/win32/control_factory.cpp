@@ -38,6 +38,28 @@ WindowKind KindOf(ControlKind kind) {
   return {L"STATIC", 0, ROLE_SYSTEM_STATICTEXT};
 }
 
+COLORREF ColourRef(Rgb rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// Windows' high-contrast themes choose every colour themselves.
+bool HighContrast() {
+  HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// A box keeps the horizontal scroll its caret needed when it last moved, even once the box is
+// wider or its font narrower. Taking the caret to the start and back scrolls the box again for
+// its present size and font, so that a text that fits shows from its first character.
+void ScrollForPresentSize(HWND box) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
+}
+
 }  // namespace
 
 HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group, HWND parent,
@@ -70,6 +92,48 @@ HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group
     SetScrollInfo(child, SB_CTL, &range, FALSE);
   }
   return child;
+}
+
+void PlaceControl(HWND control, const ControlLayout& layout, double layout_scale, UINT dpi,
+                  const ControlFonts& fonts) {
+  const auto pixels = [layout_scale, dpi](int twips) {
+    return TwipsToPixels(twips, layout_scale, static_cast<int>(dpi));
+  };
+  const TwipsRect& place = layout.place;
+  MoveWindow(control, pixels(place.left), pixels(place.top), pixels(place.width),
+             pixels(place.height), TRUE);
+  HFONT font = layout.password_font ? fonts.password : fonts.message;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (layout.kind == ControlKind::TextBox) {
+    ScrollForPresentSize(control);
+  }
+}
+
+ControlColours::ControlColours() {
+  for (const ControlLayout& layout : ControlTable()) {
+    if (layout.colours) {
+      const COLORREF background = ColourRef(layout.colours->background);
+      if (!brushes_.contains(background)) {
+        brushes_[background] = CreateSolidBrush(background);
+      }
+    }
+  }
+}
+
+ControlColours::~ControlColours() {
+  for (const auto& [colour, brush] : brushes_) {
+    DeleteObject(brush);
+  }
+}
+
+HBRUSH ControlColours::Paint(const ControlLayout& layout, HDC context) const {
+  if (!layout.colours || HighContrast()) {
+    return nullptr;
+  }
+  const COLORREF background = ColourRef(layout.colours->background);
+  SetBkColor(context, background);
+  SetTextColor(context, ColourRef(layout.colours->text));
+  return brushes_.at(background);
 }
 
 }  // namespace quillet::win32

@@ -21,13 +21,6 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 
-// Windows' high-contrast themes choose every colour themselves.
-bool HighContrast() {
-  HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
 // The edit control's buffer never shrinks, and a new text is written over the start of the old
 // one: the rest of a longer password would stay behind it. So the old text is first overwritten
 // where it lies, one character at a time, each replacement not to be undone: the control copies
@@ -52,17 +45,6 @@ void SetTextKeepingCaret(HWND box, const std::wstring& text) {
   SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(after.start), static_cast<LPARAM>(after.end));
 }
 
-// A box keeps the horizontal scroll its caret needed when it last moved, even once the box is
-// wider or its font narrower. Taking the caret to the start and back scrolls the box again for
-// its present size and font, so that a text that fits shows from its first character.
-void ScrollForPresentSize(HWND box) {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  SendMessageW(box, EM_SETSEL, 0, 0);
-  SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
-}
-
 void SetStyleBit(HWND window, DWORD bit, bool on) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(on ? style | bit : style & ~bit));
@@ -70,23 +52,10 @@ void SetStyleBit(HWND window, DWORD bit, bool on) {
 
 }  // namespace
 
-FormWindow::FormWindow(Form1& form) : form_(form) {
-  for (const ControlLayout& layout : ControlTable()) {
-    if (layout.colours) {
-      const Rgb background = layout.colours->background;
-      const COLORREF colour = RGB(background.red, background.green, background.blue);
-      if (!brushes_.contains(colour)) {
-        brushes_[colour] = CreateSolidBrush(colour);
-      }
-    }
-  }
-}
+FormWindow::FormWindow(Form1& form) : form_(form) {}
 
 FormWindow::~FormWindow() {
   form_.SetListener(nullptr);
-  for (const auto& [colour, brush] : brushes_) {
-    DeleteObject(brush);
-  }
   DeleteObject(default_font_);
   DeleteObject(password_font_);
 }
@@ -117,7 +86,7 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
     return false;
   }
   CreateControls(instance);
-  ApplyDpi();
+  LayOutControls();
   // Only a box with its place and font can tell how far to scroll for its caret.
   for (const auto& [control, child] : controls_) {
     ShowValue(control);
@@ -146,9 +115,9 @@ int FormWindow::Pixels(int twips) const {
   return TwipsToPixels(twips, layout_scale_, static_cast<int>(GetDpiForWindow(window_)));
 }
 
-// Places and fonts follow the window's DPI: at start, and whenever the window moves to a screen
-// of another DPI.
-void FormWindow::ApplyDpi() {
+// Places and fonts follow the window's DPI and the message font: at start, whenever the window
+// moves to a screen of another DPI, and when the user changes the font.
+void FormWindow::LayOutControls() {
   const UINT dpi = GetDpiForWindow(window_);
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -165,16 +134,7 @@ void FormWindow::ApplyDpi() {
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
 
   for (const ControlLayout& layout : ControlTable()) {
-    const TwipsRect& place = layout.place;
-    HWND child = Child(layout.control);
-    MoveWindow(child, Pixels(place.left), Pixels(place.top), Pixels(place.width),
-               Pixels(place.height), TRUE);
-    SendMessageW(child, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(layout.password_font ? password_font : default_font),
-                 TRUE);
-    if (layout.kind == ControlKind::TextBox) {
-      ScrollForPresentSize(child);
-    }
+    PlaceControl(Child(layout.control), layout, layout_scale_, dpi, {default_font, password_font});
   }
   DeleteObject(default_font_);
   DeleteObject(password_font_);
@@ -189,12 +149,12 @@ SIZE FormWindow::StartUpSize() const {
 
 // A message font the user changes while the window is open lays it out as a start-up with that
 // font would, and sizes the window by the form's rule.
-void FormWindow::ApplyMessageFont() {
+void FormWindow::FollowFontChange() {
   RECT outer{};
   GetWindowRect(window_, &outer);
   const SIZE old_start_up = StartUpSize();
   const double old_scale = layout_scale_;
-  ApplyDpi();
+  LayOutControls();
   if (layout_scale_ == old_scale) {
     return;
   }
@@ -245,8 +205,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      if (HBRUSH brush = ColourOf(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam))) {
-        return reinterpret_cast<LRESULT>(brush);
+      if (Control control{}; IsControl(reinterpret_cast<HWND>(lparam), control)) {
+        if (HBRUSH brush = colours_.Paint(LayoutOf(control), reinterpret_cast<HDC>(wparam))) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
       }
       break;
     case WM_DPICHANGED: {
@@ -254,12 +216,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                    suggested->right - suggested->left, suggested->bottom - suggested->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-      ApplyDpi();
+      LayOutControls();
       return 0;
     }
     case WM_SETTINGCHANGE:
       if (wparam == SPI_SETNONCLIENTMETRICS) {
-        ApplyMessageFont();
+        FollowFontChange();
       }
       break;
     // The focus returns to the control that had it when the window was last active.
@@ -351,22 +313,6 @@ void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
     default:
       break;
   }
-}
-
-HBRUSH FormWindow::ColourOf(HWND child, HDC context) const {
-  Control control{};
-  if (!IsControl(child, control) || HighContrast()) {
-    return nullptr;
-  }
-  const auto& colours = LayoutOf(control).colours;
-  if (!colours) {
-    return nullptr;
-  }
-  const COLORREF background =
-      RGB(colours->background.red, colours->background.green, colours->background.blue);
-  SetBkColor(context, background);
-  SetTextColor(context, RGB(colours->text.red, colours->text.green, colours->text.blue));
-  return brushes_.at(background);
 }
 
 void FormWindow::ControlChanged(Control control) {

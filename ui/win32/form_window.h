@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/form.h"
+#include "ui/win32/control_factory.h"
 
 namespace quillet::win32 {
 
@@ -32,13 +33,12 @@ class FormWindow final : private FormListener {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   void CreateControls(HINSTANCE instance);
-  void ApplyDpi();
-  void ApplyMessageFont();
+  void LayOutControls();
+  void FollowFontChange();
   SIZE StartUpSize() const;
   void Load();
   void OnCommand(Control control, WORD notification, HWND child);
   void OnScroll(HWND bar, WORD request, WORD thumb_position);
-  HBRUSH ColourOf(HWND child, HDC context) const;
 
   void ControlChanged(Control control) override;
   void RandomSourceFailed() override;
@@ -54,7 +54,7 @@ class FormWindow final : private FormListener {
   double layout_scale_ = 1.0;  // of the control table's places, for the message font
   HFONT default_font_ = nullptr;
   HFONT password_font_ = nullptr;
-  std::map<COLORREF, HBRUSH> brushes_;  // one for each background colour the table gives
+  ControlColours colours_;
   HWND focus_before_deactivation_ = nullptr;
   // Set while the form's own values are written, so that their notifications are not taken
   // for the user's edits.
