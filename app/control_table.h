@@ -75,9 +75,10 @@ struct WindowLayout {
 inline constexpr std::string_view RandomSourceFailedMessage =
     "乱数を取得できなかったため、パスワードを作れませんでした。";
 // What the Windows edition tells the user before it ends, when it cannot keep DLLs planted beside
-// it from being loaded.
+// it from being loaded, and when Windows cannot make its window.
 inline constexpr std::string_view DllGuardFailedMessage =
     "DLL の読み込み先をシステム フォルダーに限定できないため、Quillet を起動できません。";
+inline constexpr std::string_view WindowFailedMessage = "Quillet のウィンドウを開けませんでした。";
 
 // The font of the three password boxes, in Japanese (Shift-JIS) writing.
 extern const FontLayout PasswordFont;

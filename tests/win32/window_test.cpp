@@ -14,6 +14,8 @@
 #include "password/character_sets.h"
 #include "quillet_process.h"
 #include "support/scenarios.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/program.h"
 #include "ui/win32/wide_text.h"
 
 namespace quillet::win32::testing {
@@ -344,6 +346,51 @@ TEST_F(Win32Window, EveryControlTellsScreenReadersItsNameAndRole) {
     accessible->Release();
   }
   CoUninitialize();
+}
+
+// Windows refuses the first edit box, as it refuses a window it has no room for, through a hook
+// on this thread: the program, run here, must say so, end with a failure and leave no window.
+std::wstring message_box_texts;
+
+LRESULT CALLBACK RefuseEditBoxes(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HCBT_CREATEWND) {
+    const wchar_t* class_name = reinterpret_cast<CBT_CREATEWNDW*>(lparam)->lpcs->lpszClass;
+    if (!IS_INTRESOURCE(class_name) && lstrcmpiW(class_name, L"EDIT") == 0) {
+      return 1;
+    }
+  } else if (code == HCBT_ACTIVATE) {
+    const auto box = reinterpret_cast<HWND>(wparam);
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM) {
+          message_box_texts += WindowText(child) + L"\n";
+          return TRUE;
+        },
+        0);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+TEST(StartUp, SaysSoWhenWindowsCannotMakeAControl) {
+  HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseEditBoxes, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  const int status = RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(message_box_texts.find(Widen(WindowFailedMessage)), std::wstring::npos)
+      << Narrow(message_box_texts);
+  int forms_left = 0;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM count) {
+        wchar_t class_name[64] = {};
+        GetClassNameW(window, class_name, 64);
+        *reinterpret_cast<int*>(count) += std::wstring_view(class_name) == kFormClassName;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&forms_left));
+  EXPECT_EQ(forms_left, 0);
 }
 
 }  // namespace

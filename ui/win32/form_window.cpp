@@ -45,6 +45,15 @@ void SetTextKeepingCaret(HWND box, const std::wstring& text) {
   SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(after.start), static_cast<LPARAM>(after.end));
 }
 
+// The password font may stand in for itself with the message font; deleting the stock font the
+// message font falls back to does no harm.
+void DeleteFonts(HFONT message, HFONT password) {
+  if (password != message) {
+    DeleteObject(password);
+  }
+  DeleteObject(message);
+}
+
 void SetStyleBit(HWND window, DWORD bit, bool on) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(on ? style | bit : style & ~bit));
@@ -56,8 +65,7 @@ FormWindow::FormWindow(Form1& form) : form_(form) {}
 
 FormWindow::~FormWindow() {
   form_.SetListener(nullptr);
-  DeleteObject(default_font_);
-  DeleteObject(password_font_);
+  DeleteFonts(default_font_, password_font_);
 }
 
 bool FormWindow::Open(HINSTANCE instance, int show_command) {
@@ -85,7 +93,17 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
   if (window_ == nullptr) {
     return false;
   }
-  CreateControls(instance);
+  // A control Windows cannot make would leave a hole every later step steps into: nothing is
+  // shown half-built.
+  if (!CreateControls(instance)) {
+    // Destroyed as a window that never ran: its WM_DESTROY would end the next message loop, the
+    // message box's that says why.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+    window_ = nullptr;
+    controls_.clear();
+    return false;
+  }
   LayOutControls();
   // Only a box with its place and font can tell how far to scroll for its caret.
   for (const auto& [control, child] : controls_) {
@@ -97,7 +115,7 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
   return true;
 }
 
-void FormWindow::CreateControls(HINSTANCE instance) {
+bool FormWindow::CreateControls(HINSTANCE instance) {
   ControlKind previous_kind = ControlKind::Label;
   // The dialog manager's Tab key follows the order in which the controls were created.
   for (const ControlLayout* layout : ControlsInTabOrder()) {
@@ -106,9 +124,14 @@ void FormWindow::CreateControls(HINSTANCE instance) {
     const bool starts_group =
         layout->kind != ControlKind::OptionButton || previous_kind != ControlKind::OptionButton;
     previous_kind = layout->kind;
-    controls_[layout->control] = CreateControl(*layout, form_.TakesTabStop(layout->control),
-                                               starts_group, window_, instance);
+    HWND child = CreateControl(*layout, form_.TakesTabStop(layout->control), starts_group, window_,
+                               instance);
+    if (child == nullptr) {
+      return false;
+    }
+    controls_[layout->control] = child;
   }
+  return true;
 }
 
 int FormWindow::Pixels(int twips) const {
@@ -122,7 +145,11 @@ void FormWindow::LayOutControls() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
+  // A font Windows cannot make falls back to the message font, and that to the stock GUI font.
   HFONT default_font = CreateFontIndirectW(&metrics.lfMessageFont);
+  if (default_font == nullptr) {
+    default_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }
   // A larger message font than the design's makes the whole layout larger, as dialog units do.
   layout_scale_ = LayoutScale(std::abs(metrics.lfMessageFont.lfHeight) *
                               static_cast<double>(kPointsPerInch) / dpi);
@@ -132,12 +159,14 @@ void FormWindow::LayOutControls() {
       CreateFontW(-MulDiv(PasswordFont.points, static_cast<int>(dpi), kPointsPerInch), 0, 0, 0,
                   PasswordFont.weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  if (password_font == nullptr) {
+    password_font = default_font;
+  }
 
   for (const ControlLayout& layout : ControlTable()) {
     PlaceControl(Child(layout.control), layout, layout_scale_, dpi, {default_font, password_font});
   }
-  DeleteObject(default_font_);
-  DeleteObject(password_font_);
+  DeleteFonts(default_font_, password_font_);
   default_font_ = default_font;
   password_font_ = password_font;
 }

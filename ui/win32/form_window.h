@@ -23,7 +23,8 @@ class FormWindow final : private FormListener {
   FormWindow& operator=(const FormWindow&) = delete;
 
   // Creates the window and its controls with their design values, delivers the load event and
-  // shows the window. False when Windows refuses to create it.
+  // shows the window. False, with nothing left of the window, when Windows refuses to create it
+  // or any of its controls.
   bool Open(HINSTANCE instance, int show_command);
 
   HWND Handle() const { return window_; }
@@ -32,7 +33,7 @@ class FormWindow final : private FormListener {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
-  void CreateControls(HINSTANCE instance);
+  bool CreateControls(HINSTANCE instance);
   void LayOutControls();
   void FollowFontChange();
   SIZE StartUpSize() const;

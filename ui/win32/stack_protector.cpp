@@ -27,13 +27,31 @@ std::uintptr_t __stack_chk_guard = 0;  // NOLINT(bugprone-reserved-identifier)
 
 namespace {
 
+// Where the system's generator fails, what Microsoft's compiler seeds its /GS cookie from: the
+// time, the performance counter, the process and thread ids and an address, none of them secret
+// but together unknown to an attacker in advance. Never zero, which would guard nothing: the
+// passwords, whose rule is no fallback at all, do not take it.
+[[gnu::no_stack_protector]] std::uintptr_t WeakGuard() {
+  FILETIME time{};
+  GetSystemTimeAsFileTime(&time);
+  LARGE_INTEGER counter{};
+  QueryPerformanceCounter(&counter);
+  std::uintptr_t guard = (std::uintptr_t{time.dwHighDateTime} << 32) ^ time.dwLowDateTime;
+  guard ^= static_cast<std::uintptr_t>(counter.QuadPart) << 32 ^
+           static_cast<std::uintptr_t>(counter.QuadPart);
+  guard ^= std::uintptr_t{GetCurrentProcessId()} << 16 ^ GetCurrentThreadId();
+  guard ^= reinterpret_cast<std::uintptr_t>(&guard);
+  return guard != 0 ? guard : 0x2B992DDFA232;
+}
+
 // Before main, as libssp does. This function has no guard of its own to check, and the draw goes
 // through a local: a function that saw the guard change under it would fail its own check.
 [[gnu::constructor(101), gnu::no_stack_protector]] void SeedStackGuard() {
   std::uintptr_t guard = 0;
-  if (quillet::FillFromSystem(std::as_writable_bytes(std::span(&guard, 1)))) {
-    __stack_chk_guard = guard;
+  if (!quillet::FillFromSystem(std::as_writable_bytes(std::span(&guard, 1))) || guard == 0) {
+    guard = WeakGuard();
   }
+  __stack_chk_guard = guard;
 }
 
 }  // namespace
