@@ -9,7 +9,8 @@
 
 namespace quillet::win32 {
 
-// The core's texts are UTF-8; Windows speaks UTF-16.
+// The core's texts are UTF-8; Windows speaks UTF-16. A text may be a password: whoever takes one
+// wipes it once done (password/wipe.h).
 std::wstring Widen(std::string_view text);
 std::string Narrow(std::wstring_view text);
 
