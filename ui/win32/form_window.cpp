@@ -41,10 +41,6 @@ void SetTextKeepingCaret(HWND box, const std::wstring& text) {
   const auto shown_length = static_cast<std::size_t>(GetWindowTextLengthW(box));
   const TextSelection after = SelectionAfterRewrite({start, end}, shown_length, text.size());
   OverwriteInPlace(box, shown_length);
-  // Wine's text drawing copies the part of a box it draws into blocks it frees unwiped. Painting
-  // the filler before the new text has it draw the same number of characters again, into the
-  // blocks it just freed: under Wine 8 and 10 no piece of the old text is left in them then.
-  UpdateWindow(box);
   SetWindowTextW(box, text.c_str());
   SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(after.start), static_cast<LPARAM>(after.end));
 }
