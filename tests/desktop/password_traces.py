@@ -19,7 +19,6 @@ ALNUM = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
 HEX = "0123456789ABCDEF"
 NARROW_RUN = re.compile(rb"[0-9A-Za-z]{%d,}" % FRAGMENT)
 WIDE_RUN = re.compile(rb"(?:[0-9A-Za-z]\x00){%d,}" % FRAGMENT)
-SHAPED_RUN = re.compile(r"[0-9]+|[A-Za-z]+")
 WAIT_LIMIT_SECONDS = 10
 
 # One lap of the Tab key from the button, which has the focus at start-up.
@@ -104,13 +103,7 @@ def press(keys):
     subprocess.run(["xdotool", "key", "--delay", "0", *keys], check=True)
 
 
-def shaping_copy(run, password):
-    """Whether a leftover is a copy Wine's Uniscribe made of a run of only letters or only digits
-    it shaped for drawing: it frees that copy unwiped, out of the program's reach."""
-    return run in SHAPED_RUN.findall(password)
-
-
-def attack(pid, leftover_allowed=lambda run, password: False):
+def attack(pid):
     """Plays the sequence on the window that has the focus, and returns the results as lines of
     (description, passed)."""
     snapshot = Snapshot(pid)
@@ -142,19 +135,15 @@ def attack(pid, leftover_allowed=lambda run, password: False):
     # The window may still be busy with the last generation, whose old passwords it then holds:
     # what counts is what stays once it is done.
     deadline = time.monotonic() + WAIT_LIMIT_SECONDS
-    while (fragments := {password for password in replaced
-                          if any(not leftover_allowed(run, password)
-                                 for run in snapshot.leftovers(password))}):
+    while (fragments := {password for password in replaced if snapshot.leftovers(password)}):
         if time.monotonic() > deadline:
             break
         snapshot = Snapshot(pid)
     whole = {password for password in replaced if snapshot.holds_whole(password)}
-    allowed = {password for password in replaced - fragments if snapshot.leftovers(password)}
     print(f"{len(drawn)} generations; of {len(replaced)} passwords replaced, "
           f"{len(found_at_replacement)} were whole in memory right after their replacement, "
           f"{len(whole)} are whole at the end and {len(fragments)} have {FRAGMENT} or more "
-          f"characters in a row there" + (f" ({len(allowed)} more in the copies of runs the "
-                                          f"system shaped)" if allowed else ""))
+          f"characters in a row there")
     return [(f"{len(drawn)} generations learnt from memory alone", len(drawn) >= 20),
             (f"no fragment of the {len(replaced)} replaced passwords is left {sorted(fragments)}",
              not fragments)]
