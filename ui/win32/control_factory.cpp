@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <map>
 #include <string>
 
 #include "app/form_state.h"
@@ -109,31 +110,20 @@ void PlaceControl(HWND control, const ControlLayout& layout, double layout_scale
   }
 }
 
-ControlColours::ControlColours() {
-  for (const ControlLayout& layout : ControlTable()) {
-    if (layout.colours) {
-      const COLORREF background = ColourRef(layout.colours->background);
-      if (!brushes_.contains(background)) {
-        brushes_[background] = CreateSolidBrush(background);
-      }
-    }
-  }
-}
-
-ControlColours::~ControlColours() {
-  for (const auto& [colour, brush] : brushes_) {
-    DeleteObject(brush);
-  }
-}
-
-HBRUSH ControlColours::Paint(const ControlLayout& layout, HDC context) const {
+HBRUSH PaintControl(const ControlLayout& layout, HDC context) {
   if (!layout.colours || HighContrast()) {
     return nullptr;
   }
   const COLORREF background = ColourRef(layout.colours->background);
   SetBkColor(context, background);
   SetTextColor(context, ColourRef(layout.colours->text));
-  return brushes_.at(background);
+  // One brush a colour, made when first painted and kept while the program runs.
+  static std::map<COLORREF, HBRUSH> brushes;
+  const auto [entry, first] = brushes.try_emplace(background);
+  if (first) {
+    entry->second = CreateSolidBrush(background);
+  }
+  return entry->second;
 }
 
 }  // namespace quillet::win32

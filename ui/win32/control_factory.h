@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <map>
-
 #include "app/control_table.h"
 
 namespace quillet::win32 {
@@ -27,22 +25,10 @@ struct ControlFonts {
 void PlaceControl(HWND control, const ControlLayout& layout, double layout_scale, UINT dpi,
                   const ControlFonts& fonts);
 
-// The colours the control table gives some controls, which Windows asks the window for as it
-// paints each control (WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC).
-class ControlColours {
- public:
-  ControlColours();  // a brush for each background colour of the table
-  ~ControlColours();
-
-  ControlColours(const ControlColours&) = delete;
-  ControlColours& operator=(const ControlColours&) = delete;
-
-  // Sets the control's colours in the context and gives the brush for its background; null where
-  // the table gives none, and in high-contrast themes, where the system's colours win.
-  HBRUSH Paint(const ControlLayout& layout, HDC context) const;
-
- private:
-  std::map<COLORREF, HBRUSH> brushes_;
-};
+// The colours the control table gives a control, for the window to answer Windows with as it
+// paints the control (WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC): sets them in the context and gives the
+// brush for the background; null where the table gives none, and in high-contrast themes, where
+// the system's colours win.
+HBRUSH PaintControl(const ControlLayout& layout, HDC context);
 
 }  // namespace quillet::win32

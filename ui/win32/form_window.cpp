@@ -235,7 +235,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       if (Control control{}; IsControl(reinterpret_cast<HWND>(lparam), control)) {
-        if (HBRUSH brush = colours_.Paint(LayoutOf(control), reinterpret_cast<HDC>(wparam))) {
+        if (HBRUSH brush = PaintControl(LayoutOf(control), reinterpret_cast<HDC>(wparam))) {
           return reinterpret_cast<LRESULT>(brush);
         }
       }

@@ -7,7 +7,6 @@
 #include <map>
 
 #include "app/form.h"
-#include "ui/win32/control_factory.h"
 
 namespace quillet::win32 {
 
@@ -55,7 +54,6 @@ class FormWindow final : private FormListener {
   double layout_scale_ = 1.0;  // of the control table's places, for the message font
   HFONT default_font_ = nullptr;
   HFONT password_font_ = nullptr;
-  ControlColours colours_;
   HWND focus_before_deactivation_ = nullptr;
   // Set while the form's own values are written, so that their notifications are not taken
   // for the user's edits.
