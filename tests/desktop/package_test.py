@@ -160,11 +160,13 @@ class PackageTest(unittest.TestCase):
             windows = run("xwininfo", "-root", "-tree")
             self.fail(f"no window; program status {program.poll()}, said {errors.read()!r}, "
                       f"the X server shows {windows}")
-        # Qt opens a font when it first draws with it, which may come after the window is shown.
-        wait_until(lambda: any(path.startswith(FONT_FOLDER) for path in mapped_files(program.pid)))
+        depends = depends_of(self.deb)
+        # Qt opens a font when it first draws with it, which may come after the window is shown,
+        # and may open others before the Japanese one.
+        wait_until(lambda: depends & set().union(*owners(
+            [path for path in mapped_files(program.pid) if path.startswith(FONT_FOLDER)]).values()))
 
         found = owners(mapped_files(program.pid))
-        depends = depends_of(self.deb)
         brought = dependency_closure(depends | OPTIONAL) | essential_packages()
         for path, packages in found.items():
             if not path.startswith(FONT_FOLDER):
