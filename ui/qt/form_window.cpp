@@ -34,23 +34,22 @@ QAccessibleInterface* DescribeFormWindow(const QString& class_name, QObject* obj
 
 // What the user asks of a scroll bar with its arrows, its trough and its keys; a drag asks
 // nothing until the thumb is let go, which then sets the value.
+constexpr std::pair<int, ScrollRequest> kScrollRequests[] = {
+    {QAbstractSlider::SliderSingleStepSub, ScrollRequest::StepLeft},
+    {QAbstractSlider::SliderSingleStepAdd, ScrollRequest::StepRight},
+    {QAbstractSlider::SliderPageStepSub, ScrollRequest::PageLeft},
+    {QAbstractSlider::SliderPageStepAdd, ScrollRequest::PageRight},
+    {QAbstractSlider::SliderToMinimum, ScrollRequest::ToStart},
+    {QAbstractSlider::SliderToMaximum, ScrollRequest::ToEnd},
+};
+
 std::optional<ScrollRequest> RequestOf(int action) {
-  switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-      return ScrollRequest::StepLeft;
-    case QAbstractSlider::SliderSingleStepAdd:
-      return ScrollRequest::StepRight;
-    case QAbstractSlider::SliderPageStepSub:
-      return ScrollRequest::PageLeft;
-    case QAbstractSlider::SliderPageStepAdd:
-      return ScrollRequest::PageRight;
-    case QAbstractSlider::SliderToMinimum:
-      return ScrollRequest::ToStart;
-    case QAbstractSlider::SliderToMaximum:
-      return ScrollRequest::ToEnd;
-    default:
-      return std::nullopt;
+  for (const auto& [candidate, request] : kScrollRequests) {
+    if (candidate == action) {
+      return request;
+    }
   }
+  return std::nullopt;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "app/control_table.h"
 #include "app/text_selection.h"
@@ -20,6 +21,13 @@ namespace quillet::win32 {
 namespace {
 
 constexpr int kPointsPerInch = 72;
+
+// What the user asks of a scroll bar with its arrows, its trough and its keys.
+constexpr std::pair<WORD, ScrollRequest> kScrollRequests[] = {
+    {SB_LINELEFT, ScrollRequest::StepLeft}, {SB_LINERIGHT, ScrollRequest::StepRight},
+    {SB_PAGELEFT, ScrollRequest::PageLeft}, {SB_PAGERIGHT, ScrollRequest::PageRight},
+    {SB_LEFT, ScrollRequest::ToStart},      {SB_RIGHT, ScrollRequest::ToEnd},
+};
 
 // The edit control's buffer never shrinks, and a new text is written over the start of the old
 // one: the rest of a longer password would stay behind it. So the old text is first overwritten
@@ -316,31 +324,14 @@ void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
   if (!IsControl(bar, control)) {
     return;
   }
-  switch (request) {
-    case SB_LINELEFT:
-      form_.Scroll(control, ScrollRequest::StepLeft);
-      break;
-    case SB_PAGELEFT:
-      form_.Scroll(control, ScrollRequest::PageLeft);
-      break;
-    case SB_LINERIGHT:
-      form_.Scroll(control, ScrollRequest::StepRight);
-      break;
-    case SB_PAGERIGHT:
-      form_.Scroll(control, ScrollRequest::PageRight);
-      break;
-    case SB_LEFT:
-      form_.Scroll(control, ScrollRequest::ToStart);
-      break;
-    case SB_RIGHT:
-      form_.Scroll(control, ScrollRequest::ToEnd);
-      break;
-    // The value changes once, where the dragged thumb is let go; while it moves, nothing does.
-    case SB_THUMBPOSITION:
-      form_.SetValue(control, thumb_position);
-      break;
-    default:
-      break;
+  // The value changes once, where the dragged thumb is let go; while it moves, nothing does.
+  if (request == SB_THUMBPOSITION) {
+    form_.SetValue(control, thumb_position);
+  }
+  for (const auto& [code, scroll] : kScrollRequests) {
+    if (code == request) {
+      form_.Scroll(control, scroll);
+    }
   }
 }
 
