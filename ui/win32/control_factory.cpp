@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -16,28 +17,22 @@
 namespace quillet::win32 {
 namespace {
 
+// The window class and style of each kind of control, and its role for screen readers. A default
+// push button answers Enter while it has the focus.
 struct WindowKind {
+  ControlKind kind;
   const wchar_t* class_name;
   DWORD style;
-  LONG role;  // for screen readers
+  LONG role;
 };
 
-WindowKind KindOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::CommandButton:
-      // A default push button answers Enter while it has the focus.
-      return {L"BUTTON", BS_DEFPUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON};
-    case ControlKind::OptionButton:
-      return {L"BUTTON", BS_AUTORADIOBUTTON, ROLE_SYSTEM_RADIOBUTTON};
-    case ControlKind::TextBox:
-      return {L"EDIT", WS_BORDER | ES_AUTOHSCROLL, ROLE_SYSTEM_TEXT};
-    case ControlKind::ScrollBar:
-      return {L"SCROLLBAR", SBS_HORZ, ROLE_SYSTEM_SCROLLBAR};
-    case ControlKind::Label:
-      return {L"STATIC", SS_LEFT, ROLE_SYSTEM_STATICTEXT};
-  }
-  return {L"STATIC", 0, ROLE_SYSTEM_STATICTEXT};
-}
+constexpr WindowKind kWindowKinds[] = {
+    {ControlKind::CommandButton, L"BUTTON", BS_DEFPUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON},
+    {ControlKind::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON, ROLE_SYSTEM_RADIOBUTTON},
+    {ControlKind::TextBox, L"EDIT", WS_BORDER | ES_AUTOHSCROLL, ROLE_SYSTEM_TEXT},
+    {ControlKind::ScrollBar, L"SCROLLBAR", SBS_HORZ, ROLE_SYSTEM_SCROLLBAR},
+    {ControlKind::Label, L"STATIC", SS_LEFT, ROLE_SYSTEM_STATICTEXT},
+};
 
 COLORREF ColourRef(Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
@@ -65,8 +60,8 @@ void ScrollForPresentSize(HWND box) {
 
 HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group, HWND parent,
                    HINSTANCE instance) {
-  const auto [class_name, kind_style, role] = KindOf(layout.kind);
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind_style;
+  const WindowKind& window = *std::ranges::find(kWindowKinds, layout.kind, &WindowKind::kind);
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | window.style;
   if (starts_group) {
     style |= WS_GROUP;
   }
@@ -75,13 +70,13 @@ HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group
   }
   const std::wstring caption = Widen(layout.caption);
   HWND child = CreateWindowExW(
-      0, class_name, caption.c_str(), style, 0, 0, 0, 0, parent,
+      0, window.class_name, caption.c_str(), style, 0, 0, 0, 0, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), instance, nullptr);
   if (layout.secret) {
     KeepCopiesOutOfClipboardHistory(child);
   }
   if (!layout.accessible_name.empty()) {
-    Describe(child, {Widen(layout.accessible_name), role});
+    Describe(child, {Widen(layout.accessible_name), window.role});
   }
   if (layout.kind == ControlKind::TextBox) {
     // The edit control's own cap of 32,767 characters would cut a longer paste silently.
