@@ -16,7 +16,7 @@
 // NOLINTBEGIN(readability-inconsistent-declaration-parameter-name)
 extern "C" {
 
-// The C library's own entry points, which it exports for allocators that stand in front of it.
+// The C library's own allocator, by the names it also exports it under.
 void __libc_free(void* block);     // NOLINT(bugprone-reserved-identifier)
 void* __libc_malloc(size_t size);  // NOLINT(bugprone-reserved-identifier)
 
