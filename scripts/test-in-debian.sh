@@ -38,6 +38,9 @@ trap 'exit 130' INT TERM
 if [ ! -x "$root/usr/bin/apt-get" ]; then
   echo "== debootstrap $suite into $root"
   mkdir -p "$root"
+  # The root's own folder is the chrooted system's /, which every user must be able to enter
+  # (mktemp makes it for its owner alone).
+  chmod 0755 "$root"
   debootstrap --include=git,ca-certificates "$suite" "$root" http://deb.debian.org/debian
   printf '%s\n' "deb http://deb.debian.org/debian $suite main" \
     "deb http://deb.debian.org/debian $suite-updates main" \
