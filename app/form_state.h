@@ -18,10 +18,10 @@ inline constexpr std::int16_t kScrollStep = 1;
 // The values of the window's controls, which are the whole state of the system, as they stand
 // when the window has been created.
 struct FormState {
-  bool Option1 = false;      // "16進数": the 16 hexadecimal digits
-  bool Option2 = true;       // "全英数字･大文字･小文字": the 62 letters and digits
-  std::string Text1;         // the 30-character password
-  std::string Text8 = "10";  // the first row's length
+  bool Option1 = false;                    // "16進数": the 16 hexadecimal digits
+  bool Option2 = true;                     // "全英数字･大文字･小文字": A-Z, a-z, 0-9
+  std::string Text1;                       // the 30-character password
+  std::string Text8 = "10";                // the first row's length
   std::int16_t HScroll1 = kScrollMinimum;  // Text8's twin; start-up moves it to 10
   std::string Text9;                       // the password as long as Text8 says
   std::string Text11 = "20";               // the second row's length
