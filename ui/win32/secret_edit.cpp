@@ -38,10 +38,10 @@ void CopySelection(HWND edit) {
     return;
   }
   EmptyClipboard();
+  // The selection is copied straight from the text, cut off after it: no second copy to wipe.
   std::wstring shown = WindowText(edit);
-  std::wstring selected = shown.substr(start, end - start);
-  Offer(CF_UNICODETEXT, GlobalCopy(selected.c_str(), (selected.size() + 1) * sizeof(wchar_t)));
-  Wipe(selected);
+  shown.resize(end);
+  Offer(CF_UNICODETEXT, GlobalCopy(shown.c_str() + start, (end - start + 1) * sizeof(wchar_t)));
   Wipe(shown);
   // Monitors skip the content while the first is there at all; the others say no with a zero.
   constexpr DWORD kNo = 0;
