@@ -71,9 +71,17 @@ def wait_for_window(quillet):
 
 
 def report(results):
+    """Prints each result; returns how many passed and how many failed."""
     for name, passed in results:
         print(f"{'ok  ' if passed else 'FAIL'} {name}", flush=True)
-    return sum(not passed for _, passed in results)
+    failed = sum(not passed for _, passed in results)
+    return len(results) - failed, failed
+
+
+def summary(counts):
+    passed, failed = counts
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
 
 
 def read_replaced_passwords(command, **options):
@@ -107,7 +115,7 @@ def attack(program, home):
     results[f"ended by SIGSEGV (status {status}), with no core {cores}"] = (
         status != 0 and not cores)
 
-    return report(results.items())
+    return report(list(results.items()))[1]
 
 
 def main():
@@ -121,10 +129,7 @@ def main():
         options = IMAGE_OPTIONS + "\\" + os.path.basename(sys.argv[2])
         subprocess.run(["wine", "reg", "add", options, "/v", "GlobalFlag", "/t", "REG_DWORD",
                         "/d", "0x20", "/f"], check=True, capture_output=True)
-        results = read_replaced_passwords(["wine", sys.argv[2]])
-        failed = report(results)
-        print(f"{len(results) - failed} passed, {failed} failed")
-        return 1 if failed else 0
+        return summary(report(read_replaced_passwords(["wine", sys.argv[2]])))
     same_user_only = sys.argv[1] == "--same-user-only"
     # Everything the unprivileged user needs is copied where it may read it.
     nobody = pwd.getpwnam("nobody")
@@ -137,16 +142,15 @@ def main():
         as_nobody = {"cwd": home, "user": nobody.pw_uid, "group": nobody.pw_gid,
                      "extra_groups": [], "env": {"PATH": os.environ["PATH"],
                                                  "DISPLAY": os.environ["DISPLAY"], "HOME": home}}
-        results = [] if same_user_only else read_replaced_passwords([program], **as_nobody)
-        failed = report(results)
+        passed, failed = report([] if same_user_only else
+                                read_replaced_passwords([program], **as_nobody))
         attempts = subprocess.run([sys.executable, os.path.join(home, os.path.basename(__file__)),
                                    "--attack", program, home], stdout=subprocess.PIPE, text=True,
                                   **as_nobody)
         print(attempts.stdout, end="")
-        passed = len(results) - failed + attempts.stdout.count("ok  ")
-        failed += attempts.stdout.count("FAIL")
-        print(f"{passed} passed, {failed} failed")
-        return 1 if failed or attempts.returncode else 0
+        status = summary((passed + attempts.stdout.count("ok  "),
+                          failed + attempts.stdout.count("FAIL")))
+        return status or attempts.returncode
 
 
 if __name__ == "__main__":
