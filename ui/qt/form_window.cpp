@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <optional>
 #include <utility>
 
 #include "app/control_table.h"
@@ -42,15 +41,6 @@ constexpr std::pair<int, ScrollRequest> kScrollRequests[] = {
     {QAbstractSlider::SliderToMinimum, ScrollRequest::ToStart},
     {QAbstractSlider::SliderToMaximum, ScrollRequest::ToEnd},
 };
-
-std::optional<ScrollRequest> RequestOf(int action) {
-  for (const auto& [candidate, request] : kScrollRequests) {
-    if (candidate == action) {
-      return request;
-    }
-  }
-  return std::nullopt;
-}
 
 }  // namespace
 
@@ -144,9 +134,11 @@ void FormWindow::ConnectUserActions(Control control, QWidget* widget) {
     // The form decides where a step or a page goes; QScrollBar, which would step by itself once
     // the action is reported, moves where the form put it instead.
     connect(bar, &QScrollBar::actionTriggered, this, [this, control, bar](int action) {
-      if (const auto request = RequestOf(action)) {
-        form_.Scroll(control, *request);
-        bar->setSliderPosition(form_.Value(control));
+      for (const auto& [candidate, request] : kScrollRequests) {
+        if (candidate == action) {
+          form_.Scroll(control, request);
+          bar->setSliderPosition(form_.Value(control));
+        }
       }
     });
     connect(bar, &QScrollBar::valueChanged, this,

@@ -180,7 +180,7 @@ void FormWindow::LayOutControls() {
 }
 
 // The start-up size, frame included, which leaves only the generator's top rows inside it.
-SIZE FormWindow::StartUpSize() const {
+PixelSize FormWindow::StartUpSize() const {
   return {Pixels(Form1Layout.start_outer_width), Pixels(Form1Layout.start_outer_height)};
 }
 
@@ -189,26 +189,23 @@ SIZE FormWindow::StartUpSize() const {
 void FormWindow::FollowFontChange() {
   RECT outer{};
   GetWindowRect(window_, &outer);
-  const SIZE old_start_up = StartUpSize();
+  const PixelSize old_start_up = StartUpSize();
   const double old_scale = layout_scale_;
   LayOutControls();
   if (layout_scale_ == old_scale) {
     return;
   }
-  const SIZE new_start_up = StartUpSize();
   const PixelSize after = SizeForNewLayoutScale(
       {static_cast<int>(outer.right - outer.left), static_cast<int>(outer.bottom - outer.top)},
-      {static_cast<int>(old_start_up.cx), static_cast<int>(old_start_up.cy)},
-      {static_cast<int>(new_start_up.cx), static_cast<int>(new_start_up.cy)}, old_scale,
-      layout_scale_);
+      old_start_up, StartUpSize(), old_scale, layout_scale_);
   SetWindowPos(window_, nullptr, 0, 0, after.width, after.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The load event: the window takes its start-up size; then the form runs its start-up.
 void FormWindow::Load() {
-  const SIZE start_up = StartUpSize();
-  SetWindowPos(window_, nullptr, 0, 0, start_up.cx, start_up.cy,
+  const PixelSize start_up = StartUpSize();
+  SetWindowPos(window_, nullptr, 0, 0, start_up.width, start_up.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   form_.SetListener(this);
   form_.Load();
@@ -230,13 +227,11 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_COMMAND: {
-      Control control{};
-      if (IsControl(reinterpret_cast<HWND>(lparam), control)) {
+    case WM_COMMAND:
+      if (Control control{}; IsControl(reinterpret_cast<HWND>(lparam), control)) {
         OnCommand(control, HIWORD(wparam), reinterpret_cast<HWND>(lparam));
       }
       return 0;
-    }
     case WM_HSCROLL:
       OnScroll(reinterpret_cast<HWND>(lparam), LOWORD(wparam), HIWORD(wparam));
       return 0;

@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "app/control_table.h"
 #include "app/form.h"
 
 namespace quillet::win32 {
@@ -35,7 +36,7 @@ class FormWindow final : private FormListener {
   bool CreateControls(HINSTANCE instance);
   void LayOutControls();
   void FollowFontChange();
-  SIZE StartUpSize() const;
+  PixelSize StartUpSize() const;
   void Load();
   void OnCommand(Control control, WORD notification, HWND child);
   void OnScroll(HWND bar, WORD request, WORD thumb_position);
