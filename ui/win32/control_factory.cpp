@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string>
 
@@ -56,9 +57,24 @@ void ScrollForPresentSize(HWND box) {
   SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 
+// The control's place in pixels: left, top, width and height.
+std::array<int, 4> PixelPlace(const ControlLayout& layout, const ControlPlacement& placement) {
+  const auto pixels = [&placement](int twips) {
+    return TwipsToPixels(twips, placement.layout_scale, static_cast<int>(placement.dpi));
+  };
+  const TwipsRect& place = layout.place;
+  return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+}
+
+WPARAM FontOf(const ControlLayout& layout, const ControlPlacement& placement) {
+  return reinterpret_cast<WPARAM>(layout.password_font ? placement.password_font
+                                                       : placement.message_font);
+}
+
 }  // namespace
 
-HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group, HWND parent,
+HWND CreateControl(const ControlLayout& layout, std::string_view text,
+                   const ControlPlacement& placement, bool tab_stop, bool starts_group, HWND parent,
                    HINSTANCE instance) {
   const WindowKind& window = *std::ranges::find(kWindowKinds, layout.kind, &WindowKind::kind);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | window.style;
@@ -68,10 +84,16 @@ HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group
   if (tab_stop) {
     style |= WS_TABSTOP;
   }
-  const std::wstring caption = Widen(layout.caption);
+  const std::wstring caption = Widen(text);
+  // Made where it belongs: moving a control costs as much as making it.
+  const auto [left, top, width, height] = PixelPlace(layout, placement);
   HWND child = CreateWindowExW(
-      0, window.class_name, caption.c_str(), style, 0, 0, 0, 0, parent,
+      0, window.class_name, caption.c_str(), style, left, top, width, height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), instance, nullptr);
+  if (child == nullptr) {
+    return nullptr;
+  }
+  SendMessageW(child, WM_SETFONT, FontOf(layout, placement), FALSE);
   if (layout.secret) {
     KeepCopiesOutOfClipboardHistory(child);
   }
@@ -90,16 +112,10 @@ HWND CreateControl(const ControlLayout& layout, bool tab_stop, bool starts_group
   return child;
 }
 
-void PlaceControl(HWND control, const ControlLayout& layout, double layout_scale, UINT dpi,
-                  const ControlFonts& fonts) {
-  const auto pixels = [layout_scale, dpi](int twips) {
-    return TwipsToPixels(twips, layout_scale, static_cast<int>(dpi));
-  };
-  const TwipsRect& place = layout.place;
-  MoveWindow(control, pixels(place.left), pixels(place.top), pixels(place.width),
-             pixels(place.height), TRUE);
-  HFONT font = layout.password_font ? fonts.password : fonts.message;
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+void PlaceControl(HWND control, const ControlLayout& layout, const ControlPlacement& placement) {
+  const auto [left, top, width, height] = PixelPlace(layout, placement);
+  MoveWindow(control, left, top, width, height, TRUE);
+  SendMessageW(control, WM_SETFONT, FontOf(layout, placement), TRUE);
   if (layout.kind == ControlKind::TextBox) {
     ScrollForPresentSize(control);
   }

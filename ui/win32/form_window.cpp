@@ -55,11 +55,11 @@ void SetTextKeepingCaret(HWND box, const std::wstring& text) {
 
 // The password font may stand in for itself with the message font; deleting the stock font the
 // message font falls back to does no harm.
-void DeleteFonts(HFONT message, HFONT password) {
-  if (password != message) {
-    DeleteObject(password);
+void DeleteFonts(const ControlPlacement& placement) {
+  if (placement.password_font != placement.message_font) {
+    DeleteObject(placement.password_font);
   }
-  DeleteObject(message);
+  DeleteObject(placement.message_font);
 }
 
 void SetStyleBit(HWND window, DWORD bit, bool on) {
@@ -73,7 +73,7 @@ FormWindow::FormWindow(Form1& form) : form_(form) {}
 
 FormWindow::~FormWindow() {
   form_.SetListener(nullptr);
-  DeleteFonts(default_font_, password_font_);
+  DeleteFonts(placement_);
 }
 
 bool FormWindow::Open(HINSTANCE instance, int show_command) {
@@ -101,6 +101,7 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
   if (window_ == nullptr) {
     return false;
   }
+  placement_ = MakePlacement();
   // A control Windows cannot make would leave a hole every later step steps into: nothing is
   // shown half-built.
   if (!CreateControls(instance)) {
@@ -112,10 +113,11 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
     controls_.clear();
     return false;
   }
-  LayOutControls();
-  // Only a box with its place and font can tell how far to scroll for its caret.
+  // The boxes were made with their texts; the option buttons and scroll bars take theirs here.
   for (const auto& [control, child] : controls_) {
-    ShowValue(control);
+    if (LayoutOf(control).kind != ControlKind::TextBox) {
+      ShowValue(control);
+    }
   }
   Load();
   ShowWindow(window_, show_command);
@@ -132,8 +134,11 @@ bool FormWindow::CreateControls(HINSTANCE instance) {
     const bool starts_group =
         layout->kind != ControlKind::OptionButton || previous_kind != ControlKind::OptionButton;
     previous_kind = layout->kind;
-    HWND child = CreateControl(*layout, form_.TakesTabStop(layout->control), starts_group, window_,
-                               instance);
+    // A box starts with the form's text: writing it afterwards costs as much as making the box.
+    const std::string_view text =
+        layout->kind == ControlKind::TextBox ? form_.Text(layout->control) : layout->caption;
+    HWND child = CreateControl(*layout, text, placement_, form_.TakesTabStop(layout->control),
+                               starts_group, window_, instance);
     if (child == nullptr) {
       return false;
     }
@@ -143,40 +148,41 @@ bool FormWindow::CreateControls(HINSTANCE instance) {
 }
 
 int FormWindow::Pixels(int twips) const {
-  return TwipsToPixels(twips, layout_scale_, static_cast<int>(GetDpiForWindow(window_)));
+  return TwipsToPixels(twips, placement_.layout_scale, static_cast<int>(placement_.dpi));
 }
 
 // Places and fonts follow the window's DPI and the message font: at start, whenever the window
 // moves to a screen of another DPI, and when the user changes the font.
-void FormWindow::LayOutControls() {
+ControlPlacement FormWindow::MakePlacement() const {
   const UINT dpi = GetDpiForWindow(window_);
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
   // A font Windows cannot make falls back to the message font, and that to the stock GUI font.
-  HFONT default_font = CreateFontIndirectW(&metrics.lfMessageFont);
-  if (default_font == nullptr) {
-    default_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  HFONT message_font = CreateFontIndirectW(&metrics.lfMessageFont);
+  if (message_font == nullptr) {
+    message_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
-  // A larger message font than the design's makes the whole layout larger, as dialog units do.
-  layout_scale_ = LayoutScale(std::abs(metrics.lfMessageFont.lfHeight) *
-                              static_cast<double>(kPointsPerInch) / dpi);
-
   const std::wstring face = Widen(PasswordFont.face);
   HFONT password_font =
       CreateFontW(-MulDiv(PasswordFont.points, static_cast<int>(dpi), kPointsPerInch), 0, 0, 0,
                   PasswordFont.weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   if (password_font == nullptr) {
-    password_font = default_font;
+    password_font = message_font;
   }
+  // A larger message font than the design's makes the whole layout larger, as dialog units do.
+  const double layout_scale = LayoutScale(std::abs(metrics.lfMessageFont.lfHeight) *
+                                          static_cast<double>(kPointsPerInch) / dpi);
+  return {layout_scale, dpi, message_font, password_font};
+}
 
+void FormWindow::LayOutControls() {
+  const ControlPlacement old_placement = std::exchange(placement_, MakePlacement());
   for (const ControlLayout& layout : ControlTable()) {
-    PlaceControl(Child(layout.control), layout, layout_scale_, dpi, {default_font, password_font});
+    PlaceControl(Child(layout.control), layout, placement_);
   }
-  DeleteFonts(default_font_, password_font_);
-  default_font_ = default_font;
-  password_font_ = password_font;
+  DeleteFonts(old_placement);
 }
 
 // The start-up size, frame included, which leaves only the generator's top rows inside it.
@@ -190,14 +196,14 @@ void FormWindow::FollowFontChange() {
   RECT outer{};
   GetWindowRect(window_, &outer);
   const PixelSize old_start_up = StartUpSize();
-  const double old_scale = layout_scale_;
+  const double old_scale = placement_.layout_scale;
   LayOutControls();
-  if (layout_scale_ == old_scale) {
+  if (placement_.layout_scale == old_scale) {
     return;
   }
   const PixelSize after = SizeForNewLayoutScale(
       {static_cast<int>(outer.right - outer.left), static_cast<int>(outer.bottom - outer.top)},
-      old_start_up, StartUpSize(), old_scale, layout_scale_);
+      old_start_up, StartUpSize(), old_scale, placement_.layout_scale);
   SetWindowPos(window_, nullptr, 0, 0, after.width, after.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

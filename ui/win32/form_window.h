@@ -8,6 +8,7 @@
 
 #include "app/control_table.h"
 #include "app/form.h"
+#include "ui/win32/control_factory.h"
 
 namespace quillet::win32 {
 
@@ -34,6 +35,7 @@ class FormWindow final : private FormListener {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool CreateControls(HINSTANCE instance);
+  ControlPlacement MakePlacement() const;
   void LayOutControls();
   void FollowFontChange();
   PixelSize StartUpSize() const;
@@ -52,9 +54,7 @@ class FormWindow final : private FormListener {
   Form1& form_;
   HWND window_ = nullptr;
   std::map<Control, HWND> controls_;
-  double layout_scale_ = 1.0;  // of the control table's places, for the message font
-  HFONT default_font_ = nullptr;
-  HFONT password_font_ = nullptr;
+  ControlPlacement placement_;
   HWND focus_before_deactivation_ = nullptr;
   // Set while the form's own values are written, so that their notifications are not taken
   // for the user's edits.
