@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Starts programs built with the first-frame probe in turn, many times each, and reports for each
-// the median time from process start to its first painted frame and its median peak resident
-// memory, then the ratio of each program's to the last one's:
-//   startup_runner RUNS PROGRAM... BASELINE
+// the median time from process start to its first painted frame, when the probe's line arrives,
+// and its median peak resident memory, then the ratio of each program's to the last one's. With
+// --launcher, each program is started by the launcher, as Windows programs are by wine:
+//   startup_runner RUNS [--launcher LAUNCHER] PROGRAM... BASELINE
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -14,6 +15,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -29,7 +31,7 @@ long long MonotonicNanoseconds() {
   return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
 }
 
-std::optional<Run> StartOnce(const char* program) {
+std::optional<Run> StartOnce(const char* launcher, const char* program) {
   int out[2];
   if (pipe(out) != 0) {
     return std::nullopt;
@@ -40,15 +42,22 @@ std::optional<Run> StartOnce(const char* program) {
     dup2(out[1], STDOUT_FILENO);
     close(out[0]);
     close(out[1]);
-    execl(program, program, static_cast<char*>(nullptr));
+    if (launcher != nullptr) {
+      execlp(launcher, launcher, program, static_cast<char*>(nullptr));
+    } else {
+      execl(program, program, static_cast<char*>(nullptr));
+    }
     _exit(127);
   }
   close(out[1]);
+  // Only up to the line: helpers the program started may hold the pipe open after it ends.
   std::string printed;
   char buffer[64];
-  for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
+  for (ssize_t got = 0; printed.find('\n') == std::string::npos &&
+                        (got = read(out[0], buffer, sizeof buffer)) > 0;) {
     printed.append(buffer, static_cast<std::size_t>(got));
   }
+  const long long painted = MonotonicNanoseconds();
   close(out[0]);
   int status = 0;
   rusage usage{};
@@ -56,7 +65,6 @@ std::optional<Run> StartOnce(const char* program) {
       WEXITSTATUS(status) != 0 || printed.empty()) {
     return std::nullopt;
   }
-  const long long painted = std::atoll(printed.c_str());
   return Run{static_cast<double>(painted - started) / 1e6,
              static_cast<double>(usage.ru_maxrss) / 1024.0};  // ru_maxrss is in KiB
 }
@@ -81,18 +89,21 @@ void PrintFigures(const char* name, const std::vector<double>& medians) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: %s RUNS PROGRAM... BASELINE\n", argv[0]);
+  const bool launched = argc > 2 && std::string_view(argv[2]) == "--launcher";
+  const int first_program = launched ? 4 : 2;
+  if (argc < first_program + 2) {
+    std::fprintf(stderr, "usage: %s RUNS [--launcher LAUNCHER] PROGRAM... BASELINE\n", argv[0]);
     return 2;
   }
   const int runs = std::atoi(argv[1]);
-  const std::vector<const char*> programs(argv + 2, argv + argc);
+  const char* launcher = launched ? argv[3] : nullptr;
+  const std::vector<const char*> programs(argv + first_program, argv + argc);
   std::vector<std::vector<double>> start_times(programs.size());
   std::vector<std::vector<double>> peak_memories(programs.size());
   // Two unmeasured starts each first, so that all find their libraries in the page cache.
   for (int i = -2; i < runs; ++i) {
     for (std::size_t p = 0; p < programs.size(); ++p) {
-      const auto run = StartOnce(programs[p]);
+      const auto run = StartOnce(launcher, programs[p]);
       if (!run) {
         std::fprintf(stderr, "%s did not report its first frame\n", programs[p]);
         return 1;
