@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -234,8 +235,8 @@ LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
-      if (Control control{}; IsControl(reinterpret_cast<HWND>(lparam), control)) {
-        OnCommand(control, HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+      if (const auto control = ControlOf(reinterpret_cast<HWND>(lparam))) {
+        OnCommand(*control, HIWORD(wparam), reinterpret_cast<HWND>(lparam));
       }
       return 0;
     case WM_HSCROLL:
@@ -243,8 +244,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      if (Control control{}; IsControl(reinterpret_cast<HWND>(lparam), control)) {
-        if (HBRUSH brush = PaintControl(LayoutOf(control), reinterpret_cast<HDC>(wparam))) {
+      if (const auto control = ControlOf(reinterpret_cast<HWND>(lparam))) {
+        if (HBRUSH brush = PaintControl(LayoutOf(*control), reinterpret_cast<HDC>(wparam))) {
           return reinterpret_cast<LRESULT>(brush);
         }
       }
@@ -283,14 +284,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
-bool FormWindow::IsControl(HWND child, Control& control) const {
-  for (const auto& [candidate, handle] : controls_) {
-    if (handle == child && child != nullptr) {
-      control = candidate;
-      return true;
-    }
-  }
-  return false;
+std::optional<Control> FormWindow::ControlOf(HWND child) const {
+  const auto found =
+      std::ranges::find(controls_, child, [](const auto& entry) { return entry.second; });
+  return found != controls_.end() ? std::optional(found->first) : std::nullopt;
 }
 
 void FormWindow::OnCommand(Control control, WORD notification, HWND child) {
@@ -321,17 +318,17 @@ void FormWindow::OnCommand(Control control, WORD notification, HWND child) {
 }
 
 void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
-  Control control{};
-  if (!IsControl(bar, control)) {
+  const auto control = ControlOf(bar);
+  if (!control) {
     return;
   }
   // The value changes once, where the dragged thumb is let go; while it moves, nothing does.
   if (request == SB_THUMBPOSITION) {
-    form_.SetValue(control, thumb_position);
+    form_.SetValue(*control, thumb_position);
   }
   for (const auto& [code, scroll] : kScrollRequests) {
     if (code == request) {
-      form_.Scroll(control, scroll);
+      form_.Scroll(*control, scroll);
     }
   }
 }

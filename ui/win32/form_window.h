@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 
 #include "app/control_table.h"
 #include "app/form.h"
@@ -49,7 +50,7 @@ class FormWindow final : private FormListener {
 
   int Pixels(int twips) const;
   HWND Child(Control control) const { return controls_.at(control); }
-  bool IsControl(HWND child, Control& control) const;
+  std::optional<Control> ControlOf(HWND child) const;
 
   Form1& form_;
   HWND window_ = nullptr;
