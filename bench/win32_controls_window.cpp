@@ -3,11 +3,10 @@
 // made as a plain standard control of its kind, at its place, in the message font, with its
 // caption, and nothing else. What the controls themselves cost, which any program with them pays.
 
-#include <windows.h>
-
 #include <string>
 
 #include "app/control_table.h"
+#include "win32_bench_window.h"
 
 namespace {
 
@@ -51,28 +50,10 @@ std::wstring Wide(std::string_view text) {
   return wide;
 }
 
-LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = WindowProcedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = L"ControlsWindow";
-  RegisterClassExW(&window_class);
-  HWND window = CreateWindowExW(0, L"ControlsWindow", L"Quillet", WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                nullptr, instance, nullptr);
+  HWND window = bench::CreateBenchWindow(instance, CW_USEDEFAULT, CW_USEDEFAULT);
   const UINT dpi = GetDpiForWindow(window);
   const auto pixels = [dpi](int twips) {
     return quillet::TwipsToPixels(twips, 1.0, static_cast<int>(dpi));
@@ -80,10 +61,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
   // Quillet's start-up size, which shows the same controls.
   SetWindowPos(window, nullptr, 0, 0, pixels(quillet::Form1Layout.start_outer_width),
                pixels(quillet::Form1Layout.start_outer_height), SWP_NOMOVE | SWP_NOZORDER);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
-  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  HFONT font = bench::CreateMessageFont(dpi);
   for (const quillet::ControlLayout& layout : quillet::ControlTable()) {
     const std::wstring caption = Wide(layout.caption);
     HWND control = CreateWindowExW(
@@ -93,11 +71,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   ShowWindow(window, show_command);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  const int exit_code = bench::RunMessageLoop();
   DeleteObject(font);
-  return static_cast<int>(message.wParam);
+  return exit_code;
 }
