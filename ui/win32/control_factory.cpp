@@ -2,9 +2,6 @@
 
 #include "ui/win32/control_factory.h"
 
-#include <oleacc.h>
-
-#include <algorithm>
 #include <array>
 #include <map>
 #include <string>
@@ -14,26 +11,10 @@
 #include "ui/win32/control_ids.h"
 #include "ui/win32/secret_edit.h"
 #include "ui/win32/wide_text.h"
+#include "ui/win32/window_kinds.h"
 
 namespace quillet::win32 {
 namespace {
-
-// The window class and style of each kind of control, and its role for screen readers. A default
-// push button answers Enter while it has the focus.
-struct WindowKind {
-  ControlKind kind;
-  const wchar_t* class_name;
-  DWORD style;
-  LONG role;
-};
-
-constexpr WindowKind kWindowKinds[] = {
-    {ControlKind::CommandButton, L"BUTTON", BS_DEFPUSHBUTTON, ROLE_SYSTEM_PUSHBUTTON},
-    {ControlKind::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON, ROLE_SYSTEM_RADIOBUTTON},
-    {ControlKind::TextBox, L"EDIT", WS_BORDER | ES_AUTOHSCROLL, ROLE_SYSTEM_TEXT},
-    {ControlKind::ScrollBar, L"SCROLLBAR", SBS_HORZ, ROLE_SYSTEM_SCROLLBAR},
-    {ControlKind::Label, L"STATIC", SS_LEFT, ROLE_SYSTEM_STATICTEXT},
-};
 
 COLORREF ColourRef(Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
@@ -76,7 +57,7 @@ WPARAM FontOf(const ControlLayout& layout, const ControlPlacement& placement) {
 HWND CreateControl(const ControlLayout& layout, std::string_view text,
                    const ControlPlacement& placement, bool tab_stop, bool starts_group, HWND parent,
                    HINSTANCE instance) {
-  const WindowKind& window = *std::ranges::find(kWindowKinds, layout.kind, &WindowKind::kind);
+  const WindowKind& window = WindowKindOf(layout.kind);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | window.style;
   if (starts_group) {
     style |= WS_GROUP;
