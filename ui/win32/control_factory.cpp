@@ -75,8 +75,8 @@ HWND CreateControl(const ControlLayout& layout, std::string_view text,
     return nullptr;
   }
   SendMessageW(child, WM_SETFONT, FontOf(layout, placement), FALSE);
-  if (layout.secret) {
-    KeepCopiesOutOfClipboardHistory(child);
+  if (layout.secret && !KeepCopiesOutOfClipboardHistory(child)) {
+    return nullptr;
   }
   if (!layout.accessible_name.empty()) {
     Describe(child, {Widen(layout.accessible_name), window.role});

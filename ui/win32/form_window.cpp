@@ -11,10 +11,10 @@
 #include <utility>
 
 #include "app/control_table.h"
-#include "app/text_selection.h"
 #include "password/wipe.h"
 #include "ui/win32/control_factory.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/secret_edit.h"
 #include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
 
@@ -29,30 +29,6 @@ constexpr std::pair<WORD, ScrollRequest> kScrollRequests[] = {
     {SB_PAGELEFT, ScrollRequest::PageLeft}, {SB_PAGERIGHT, ScrollRequest::PageRight},
     {SB_LEFT, ScrollRequest::ToStart},      {SB_RIGHT, ScrollRequest::ToEnd},
 };
-
-// The edit control's buffer never shrinks, and a new text is written over the start of the old
-// one: the rest of a longer password would stay behind it. So the old text is first overwritten
-// where it lies, one character at a time, each replacement not to be undone: the control copies
-// what a replacement removes to a block it frees unwiped, and one character is no password.
-void OverwriteInPlace(HWND box, std::size_t length) {
-  for (std::size_t i = 0; i < length; ++i) {
-    SendMessageW(box, EM_SETSEL, i, static_cast<LPARAM>(i + 1));
-    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"*"));
-  }
-}
-
-// SetWindowTextW puts the caret at the start, where the user's next key would land in front of
-// what they typed: the caret and the selection go where the form's rule after a rewrite says.
-void SetTextKeepingCaret(HWND box, const std::wstring& text) {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const auto shown_length = static_cast<std::size_t>(GetWindowTextLengthW(box));
-  const TextSelection after = SelectionAfterRewrite({start, end}, shown_length, text.size());
-  OverwriteInPlace(box, shown_length);
-  SetWindowTextW(box, text.c_str());
-  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(after.start), static_cast<LPARAM>(after.end));
-}
 
 // The password font may stand in for itself with the message font; deleting the stock font the
 // message font falls back to does no harm.

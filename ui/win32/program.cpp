@@ -34,7 +34,7 @@ int RunProgram(HINSTANCE instance, int show_command) {
   if (!window.Open(instance, show_command)) {
     return StartFailed(WindowFailedMessage);
   }
-  MSG message;
+  MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // The dialog manager gives the window its Tab order and the option buttons their arrow keys.
     if (!IsDialogMessageW(window.Handle(), &message)) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/text_selection.h"
 #include "password/wipe.h"
 #include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
@@ -16,11 +17,48 @@ constexpr UINT_PTR kSubclassId = 1;
 
 HGLOBAL GlobalCopy(const void* data, std::size_t size) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (memory != nullptr) {
-    std::memcpy(GlobalLock(memory), data, size);
-    GlobalUnlock(memory);
+  if (memory == nullptr) {
+    return nullptr;
   }
+  void* locked = GlobalLock(memory);
+  if (locked == nullptr) {
+    GlobalFree(memory);
+    return nullptr;
+  }
+  std::memcpy(locked, data, size);
+  GlobalUnlock(memory);
   return memory;
+}
+
+TextSelection SelectionOf(HWND box) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
+void Select(HWND box, TextSelection selection) {
+  SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(selection.start),
+               static_cast<LPARAM>(selection.end));
+}
+
+// A box's characters from start to end are overwritten where they lie, so that no copy of them
+// is left behind. What Wine's edit control (comctl32's edit.c) was read for:
+// - a replacement copies what it removes into a block it frees unwiped: one character at a time,
+//   and not to be undone, leaves one character there, and each filler character lands on the one
+//   it replaces;
+// - after each replacement the box lays out its whole text again, in blocks it frees unwiped.
+//   Each layout is as long as the one before, so it can take the block that one freed and write
+//   over it; the last holds filler alone. Giving the box a password character while it is
+//   overwritten, so that only that character is laid out, left more pieces behind, not fewer: the
+//   layout of the text shown before was then freed and never written over.
+// Windows' own edit control is assumed to copy and lay out no more than Wine's: these messages are
+// all it offers a program to change a box's text with.
+void OverwriteInPlace(HWND box, TextSelection characters) {
+  for (std::size_t i = characters.start; i < characters.end; ++i) {
+    Select(box, {i, i + 1});
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"*"));
+  }
 }
 
 // The clipboard takes the memory it is given; what it refuses is freed here.
@@ -31,9 +69,7 @@ void Offer(UINT format, HGLOBAL memory) {
 }
 
 void CopySelection(HWND edit) {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto [start, end] = SelectionOf(edit);
   if (start == end || !OpenClipboard(edit)) {
     return;
   }
@@ -52,9 +88,13 @@ void CopySelection(HWND edit) {
   CloseClipboard();
 }
 
+// The edit control's own cut keeps what it removes for its undo, which emptying it does not wipe.
 void CutSelection(HWND edit) {
   CopySelection(edit);
-  SendMessageW(edit, WM_CLEAR, 0, 0);
+  const TextSelection selection = SelectionOf(edit);
+  OverwriteInPlace(edit, selection);
+  Select(edit, selection);
+  SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
 }
 
 bool KeyDown(int virtual_key) {
@@ -93,8 +133,21 @@ LRESULT CALLBACK SecretEditProcedure(HWND edit, UINT message, WPARAM wparam, LPA
 
 }  // namespace
 
-void KeepCopiesOutOfClipboardHistory(HWND edit) {
-  system::SetWindowSubclass(edit, SecretEditProcedure, kSubclassId, 0);
+bool KeepCopiesOutOfClipboardHistory(HWND edit) {
+  return system::SetWindowSubclass(edit, SecretEditProcedure, kSubclassId, 0) != FALSE;
+}
+
+// The caret and the selection go where the form's rule after a rewrite says: SetWindowTextW would
+// put the caret at the start, where the user's next key would land in front of what they typed.
+void SetTextKeepingCaret(HWND box, const std::wstring& text) {
+  const TextSelection before = SelectionOf(box);
+  const auto shown_length = static_cast<std::size_t>(GetWindowTextLengthW(box));
+  const TextSelection after = SelectionAfterRewrite(before, shown_length, text.size());
+  // The edit control's buffer never shrinks, and a new text is written over the start of the old
+  // one: the rest of a longer password would stay behind it.
+  OverwriteInPlace(box, {0, shown_length});
+  SetWindowTextW(box, text.c_str());
+  Select(box, after);
 }
 
 }  // namespace quillet::win32

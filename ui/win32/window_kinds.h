@@ -7,6 +7,8 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
 #include "app/control_table.h"
 
@@ -30,7 +32,11 @@ inline constexpr WindowKind kWindowKinds[] = {
 };
 
 inline const WindowKind& WindowKindOf(ControlKind kind) {
-  return *std::ranges::find(kWindowKinds, kind, &WindowKind::kind);
+  const auto* found = std::ranges::find(kWindowKinds, kind, &WindowKind::kind);
+  if (found == std::end(kWindowKinds)) {
+    std::abort();
+  }
+  return *found;
 }
 
 }  // namespace quillet::win32
