@@ -7,6 +7,7 @@ Run inside desktop_session.py: package_test.py BUILD_DIRECTORY
 """
 
 import glob
+import json
 import os
 import re
 import subprocess
@@ -142,6 +143,23 @@ class PackageTest(unittest.TestCase):
                                   "--fail-on", "error,warning,info", self.deb],
                                  capture_output=True, text=True)
         self.assertEqual((lintian.returncode, lintian.stdout), (0, ""), lintian.stderr)
+
+    def test_the_program_is_built_with_this_releases_hardening_flags(self):
+        if build_type(self.build_directory) != "Release":
+            self.skipTest("the release build alone is hardened")
+        # Every flag Debian's own builds get for hardening, beside optimising, debugging and the
+        # path map, in the program's compile and link commands.
+        given = dict(os.environ, DEB_BUILD_MAINT_OPTIONS="hardening=+all")
+        wanted = {flag for kind in ("CPPFLAGS", "CXXFLAGS", "LDFLAGS") for flag in subprocess.run(
+            ["dpkg-buildflags", "--get", kind], env=given, capture_output=True, text=True,
+            check=True).stdout.split() if not re.match(r"-g$|-O2$|-ffile-prefix-map=", flag)}
+        with open(os.path.join(self.build_directory, "compile_commands.json")) as commands:
+            used = next(entry["command"] for entry in json.load(commands)
+                        if entry["file"].endswith("ui/qt/main.cpp")).split()
+        link = os.path.join(self.build_directory, "ui/qt/CMakeFiles/quillet.dir/link.txt")
+        with open(link) as command:
+            used += command.read().split()
+        self.assertLessEqual(wanted, set(used))
 
     def test_the_validators_accept_the_packaged_launcher_and_description(self):
         self.assertEqual(validation_problems(os.path.join(self.root, "usr")), [])
