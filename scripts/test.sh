@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 # Builds use every core, unless the caller says otherwise.
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
+# The memory test starts Quillet as another user, in a home folder it gives to that user, and
+# reads Quillet's memory as root.
+[ "$(id -u)" -eq 0 ] || { echo "test.sh: run it as root: the memory test needs root" >&2; exit 2; }
 scripts/install-deps.sh
 for preset in debug release windows; do
   cmake --preset "$preset"
