@@ -97,11 +97,17 @@ def read_replaced_passwords(command, **options):
 
 def attack(program, home):
     """The attacker's side: starts Quillet, waits for its window, and tries every attempt."""
+    before = set(os.listdir(home))
     quillet = subprocess.Popen([program], cwd=home, env=dict(os.environ, HOME=home),
                                stderr=subprocess.DEVNULL)
     wait_for_window(quillet)
 
-    results = {}
+    # What the process set itself, whatever the system does with cores: no core of any size,
+    # a limit the same user cannot raise, and not dumpable (the kernel gives its /proc to root).
+    with open(f"/proc/{quillet.pid}/limits") as limits:
+        core = next(line for line in limits if line.startswith("Max core file size")).split()[4:6]
+    results = {f"its core limit is 0, soft and hard {core}": core == ["0", "0"],
+               "it is not dumpable": os.stat(f"/proc/{quillet.pid}/status").st_uid == 0}
     for name, attempt in ATTEMPTS.items():
         try:
             attempt(quillet.pid)
@@ -110,10 +116,12 @@ def attack(program, home):
             results[f"refused: {name}"] = True
     quillet.send_signal(signal.SIGSEGV)
     status = quillet.wait()
-    cores = [name for name in os.listdir(home) if name.startswith("core")]
+    left = set(os.listdir(home)) - before
+    cores = [name for name in left if name.startswith("core")]
     # Under AddressSanitizer the crash ends in its report and exit status 1 instead of the signal.
     results[f"ended by SIGSEGV (status {status}), with no core {cores}"] = (
         status != 0 and not cores)
+    results[f"left its fresh home as it was {sorted(left)}"] = not left
 
     return report(list(results.items()))[1]
 

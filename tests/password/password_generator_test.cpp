@@ -3,6 +3,9 @@
 #include "password/password_generator.h"
 
 #include <gtest/gtest.h>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -112,6 +115,17 @@ TEST(Command1Click, ChoosingAnOptionRegeneratesNothing) {
   form.Select(Control::Option1);
   EXPECT_EQ(form.Text(Control::Text1), shown);
 }
+
+#if defined(__linux__)
+TEST(SystemRandom, SaysWhenTheSystemsGeneratorFails) {
+  // The kernel's own refusal: getrandom may not write into memory that may only be read.
+  const std::size_t size = 4096;
+  void* page = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(page, MAP_FAILED);
+  EXPECT_FALSE(FillFromSystem({static_cast<std::byte*>(page), size}));
+  munmap(page, size);
+}
+#endif
 
 TEST(SystemRandom, UsesEveryCharacterEvenly) {
   // 62 characters × 3000 expected each. With 61 degrees of freedom the chi-square statistic

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -122,6 +123,14 @@ class FormWindowTest : public QObject {
     QVERIFY(Option(testing::kStartUpOption)->isChecked());
     QVERIFY(!Option(testing::kOtherOption)->isChecked());
     QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(testing::kTabStops[0]));
+  }
+
+  void aPasteOfAnyLengthIsKeptWhole() {
+    const QString long_text(40000, u'7');
+    QApplication::clipboard()->setText(long_text);
+    Edit(Control::Text2)->selectAll();
+    Edit(Control::Text2)->paste();
+    QCOMPARE(Edit(Control::Text2)->text().size(), long_text.size());
   }
 
   void startUpSizeShowsOnlyTheGeneratorsTopRows() {
