@@ -7,14 +7,14 @@ set -euo pipefail
 
 # One line a purpose.
 packages=(
-  git cmake make g++ pkg-config googletest libgtest-dev  # the sources' commit time, the core and its tests
+  git cmake make g++ pkg-config dpkg-dev googletest libgtest-dev  # the sources' commit time, the hardening flags, the core and its tests
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic qt6-wayland  # the Qt window, on X11 and Wayland
   xvfb xauth x11-utils imagemagick  # the window on a virtual X server, and its picture
 )
 [ "${1:-}" = run ] || packages+=(
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile locales  # the Windows edition, under Wine, in a Japanese locale too
   clang libclang-rt-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
-  desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi orca xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
+  desktop-file-utils appstream file lintian dbus-daemon at-spi2-core python3-pyatspi orca xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
   weston wl-clipboard  # the window as a Wayland client
   faketime  # the reproducibility check's other clock
 )
