@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 // The C library's header names the parameters with names reserved to it.
@@ -56,12 +57,13 @@ Allocator allocator;
 std::atomic<Choice> choice{Choice::NotYet};
 thread_local bool choosing_here = false;
 
-// A preloaded allocator or allocator tool stands before the C library's malloc; Valgrind's tools
-// stand in the C library's place without changing its names, but their preloaded core says so.
+// A preloaded allocator or allocator tool stands before the C library's malloc. Valgrind's tools
+// stand in the C library's place without changing its names, and preload their core to do so.
 bool IsTheCLibrarys(const Allocator& next) {
+  const char* preloaded = std::getenv("LD_PRELOAD");
   return next.free == &__libc_free && next.realloc == &__libc_realloc &&
          reinterpret_cast<void*>(&malloc) == reinterpret_cast<void*>(&__libc_malloc) &&
-         dlsym(RTLD_DEFAULT, "_vgnU_freeres") == nullptr;
+         (preloaded == nullptr || std::strstr(preloaded, "/vgpreload_core") == nullptr);
 }
 
 // A block freed into the thread's cache takes the key: one freed with its second word cleared
