@@ -57,13 +57,18 @@ Allocator allocator;
 std::atomic<Choice> choice{Choice::NotYet};
 thread_local bool choosing_here = false;
 
-// A preloaded allocator or allocator tool stands before the C library's malloc. Valgrind's tools
-// stand in the C library's place without changing its names, and preload their core to do so.
-bool IsTheCLibrarys(const Allocator& next) {
+// Valgrind's tools stand in the C library's place without changing its names, and preload their
+// core to do so.
+bool UnderValgrind() {
   const char* preloaded = std::getenv("LD_PRELOAD");
+  return preloaded != nullptr && std::strstr(preloaded, "/vgpreload_core") != nullptr;
+}
+
+// A preloaded allocator or allocator tool stands before the C library's malloc.
+bool IsTheCLibrarys(const Allocator& next) {
   return next.free == &__libc_free && next.realloc == &__libc_realloc &&
          reinterpret_cast<void*>(&malloc) == reinterpret_cast<void*>(&__libc_malloc) &&
-         (preloaded == nullptr || std::strstr(preloaded, "/vgpreload_core") == nullptr);
+         !UnderValgrind();
 }
 
 // A block freed into the thread's cache takes the key: one freed with its second word cleared
