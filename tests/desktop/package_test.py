@@ -147,7 +147,7 @@ class PackageTest(unittest.TestCase):
     def test_the_program_is_built_with_this_releases_hardening_flags(self):
         if build_type(self.build_directory) != "Release":
             self.skipTest("the release build alone is hardened")
-        # Every flag Debian's own builds get for hardening, beside optimising, debugging and the
+        # Every flag Debian's own builds get for hardening, apart from optimising, debugging and the
         # path map, in the program's compile and link commands.
         given = dict(os.environ, DEB_BUILD_MAINT_OPTIONS="hardening=+all")
         wanted = {flag for kind in ("CPPFLAGS", "CXXFLAGS", "LDFLAGS") for flag in subprocess.run(
