@@ -131,10 +131,6 @@ const Allocator* Chosen() {
   return &allocator;
 }
 
-Word HeaderOf(const void* block) {
-  return static_cast<const Word*>(block)[-1];
-}
-
 // A block the C library would refuse as not its own, or one of its own mapping, is handed on
 // untouched: the C library then reports it, or unmaps it.
 bool IsHeapBlock(const void* block) {
@@ -142,14 +138,10 @@ bool IsHeapBlock(const void* block) {
   if (address % kAlignment != 0) {
     return false;
   }
-  const Word header = HeaderOf(block);
+  const Word header = static_cast<const Word*>(block)[-1];
   const Word size = header & ~kFlagBits;
   return (header & kMappedOnItsOwn) == 0 && size >= kSmallestBlock && size % kAlignment == 0 &&
          address <= ~size;
-}
-
-void Wipe(void* bytes, std::size_t size) {
-  explicit_bzero(bytes, size);
 }
 
 // A block whose second word holds the cache key is in a thread's cache already, barring a chance
@@ -162,11 +154,11 @@ void WipeBeforeFree(void* block, Word cache_key) {
   const std::size_t usable = malloc_usable_size(block);
   auto* words = static_cast<Word*>(block);
   if (cache_key != 0 && usable >= 2 * sizeof(Word) && words[1] == cache_key) {
-    Wipe(words, sizeof(Word));
-    Wipe(words + 2, usable - 2 * sizeof(Word));
+    explicit_bzero(words, sizeof(Word));
+    explicit_bzero(words + 2, usable - 2 * sizeof(Word));
     return;
   }
-  Wipe(block, usable);
+  explicit_bzero(block, usable);
 }
 
 }  // namespace
@@ -213,7 +205,7 @@ void* realloc(void* block, size_t size) noexcept {
   }
   const size_t usable = malloc_usable_size(block);
   if (size <= usable) {
-    Wipe(static_cast<unsigned char*>(block) + size, usable - size);
+    explicit_bzero(static_cast<unsigned char*>(block) + size, usable - size);
     return __libc_realloc(block, size);
   }
   void* moved = __libc_malloc(size);
