@@ -25,43 +25,42 @@ const WindowLayout Form1Layout{
 namespace {
 
 using enum Control;
-using enum ControlKind;
 
-constexpr Colours kOutput{.background = {255, 192, 255}, .text = {0, 0, 0}};
+constexpr Colours kOutputColours{.background = {255, 192, 255}, .text = {0, 0, 0}};
 
 constexpr std::array kControls = {
     // clang-format off
-    //           control   name        kind           left  top   width height caption                   tab  password font, secret   colours       accessible name
-    ControlLayout{Command1, "Command1", CommandButton, {120, 240, 1095, 615}, "実行",                     0,  false, false, std::nullopt, "実行"},
-    ControlLayout{Option2,  "Option2",  OptionButton,  {1920, 240, 2415, 255}, "全英数字･大文字･小文字", 3,  false, false, std::nullopt, "全英数字･大文字･小文字"},
-    ControlLayout{Option1,  "Option1",  OptionButton,  {1920, 600, 975, 255},  "16進数",                 2,  false, false, std::nullopt, "16進数"},
-    ControlLayout{Text8,    "Text8",    TextBox,       {120, 1080, 495, 270},  "",                       23, false, false, std::nullopt, "パスワード1の桁数"},
-    ControlLayout{HScroll1, "HScroll1", ScrollBar,     {960, 1080, 495, 255},  "",                       22, false, false, std::nullopt, "パスワード1の桁数の調節"},
-    ControlLayout{Label13,  "Label13",  Label,         {645, 1140, 495, 255},  "桁",                     25, false, false, std::nullopt, ""},
-    ControlLayout{Text9,    "Text9",    TextBox,       {120, 1440, 4335, 375}, "",                       24, true,  true,  std::nullopt, "パスワード1"},
-    ControlLayout{Text11,   "Text11",   TextBox,       {120, 2040, 495, 270},  "",                       27, false, false, std::nullopt, "パスワード2の桁数"},
-    ControlLayout{HScroll2, "HScroll2", ScrollBar,     {960, 2040, 495, 255},  "",                       28, false, false, std::nullopt, "パスワード2の桁数の調節"},
-    ControlLayout{Label14,  "Label14",  Label,         {645, 2100, 495, 255},  "桁",                     29, false, false, std::nullopt, ""},
-    ControlLayout{Text10,   "Text10",   TextBox,       {120, 2400, 4335, 375}, "",                       26, true,  true,  std::nullopt, "パスワード2"},
-    ControlLayout{Label1,   "Label1",   Label,         {120, 3000, 495, 255},  "30桁",                   4,  false, false, std::nullopt, ""},
-    ControlLayout{Text1,    "Text1",    TextBox,       {120, 3240, 4335, 375}, "",                       1,  true,  true,  std::nullopt, "30桁のパスワード"},
-    ControlLayout{Text2,    "Text2",    TextBox,       {2760, 5235, 615, 270}, "",                       5,  false, false, std::nullopt, "預け入れ金額(万円)"},
-    ControlLayout{Label2,   "Label2",   Label,         {1560, 5280, 1095, 225}, "預け入れ金額",          6,  false, false, std::nullopt, ""},
-    ControlLayout{Label3,   "Label3",   Label,         {3480, 5280, 375, 240}, "万円",                   7,  false, false, std::nullopt, ""},
-    ControlLayout{Text3,    "Text3",    TextBox,       {2760, 5595, 375, 270}, "",                       8,  false, false, std::nullopt, "預け入れ期間(年)"},
-    ControlLayout{Text4,    "Text4",    TextBox,       {3600, 5595, 375, 270}, "",                       11, false, false, std::nullopt, "預け入れ期間(ヶ月)"},
-    ControlLayout{Label5,   "Label5",   Label,         {1560, 5640, 1095, 225}, "預け入れ期間",          10, false, false, std::nullopt, ""},
-    ControlLayout{Label4,   "Label4",   Label,         {3240, 5640, 375, 240}, "年",                     9,  false, false, std::nullopt, ""},
-    ControlLayout{Label6,   "Label6",   Label,         {4080, 5640, 375, 240}, "ヶ月",                   12, false, false, std::nullopt, ""},
-    ControlLayout{Text5,    "Text5",    TextBox,       {2760, 5955, 615, 270}, "",                       13, false, false, std::nullopt, "利率(％)"},
-    ControlLayout{Label8,   "Label8",   Label,         {2280, 6000, 375, 225}, "利率",                   15, false, false, std::nullopt, ""},
-    ControlLayout{Label7,   "Label7",   Label,         {3480, 6000, 255, 240}, "％",                     14, false, false, std::nullopt, ""},
-    ControlLayout{Text6,    "Text6",    TextBox,       {2760, 6315, 975, 270}, "",                       16, false, false, kOutput,      "満期時の利息額(税引前)(円)"},
-    ControlLayout{Label10,  "Label10",  Label,         {720, 6360, 1935, 225}, "満期時の利息額(税引前)", 18, false, false, std::nullopt, ""},
-    ControlLayout{Label9,   "Label9",   Label,         {3840, 6360, 255, 240}, "円",                     17, false, false, std::nullopt, ""},
-    ControlLayout{Text7,    "Text7",    TextBox,       {2760, 6675, 975, 270}, "",                       19, false, false, kOutput,      "満期時の利息額(税引後)(円)"},
-    ControlLayout{Label12,  "Label12",  Label,         {720, 6720, 1935, 225}, "満期時の利息額(税引後)", 21, false, false, std::nullopt, ""},
-    ControlLayout{Label11,  "Label11",  Label,         {3840, 6720, 255, 240}, "円",                     20, false, false, std::nullopt, ""},
+    //            control   left top width height    caption                   tab password font, secret colours         accessible name
+    ControlLayout{Command1, {120, 240, 1095, 615},   "実行",                   0,  false, false, std::nullopt,   "実行"},
+    ControlLayout{Option2,  {1920, 240, 2415, 255},  "全英数字･大文字･小文字", 3,  false, false, std::nullopt,   "全英数字･大文字･小文字"},
+    ControlLayout{Option1,  {1920, 600, 975, 255},   "16進数",                 2,  false, false, std::nullopt,   "16進数"},
+    ControlLayout{Text8,    {120, 1080, 495, 270},   "",                       23, false, false, std::nullopt,   "パスワード1の桁数"},
+    ControlLayout{HScroll1, {960, 1080, 495, 255},   "",                       22, false, false, std::nullopt,   "パスワード1の桁数の調節"},
+    ControlLayout{Label13,  {645, 1140, 495, 255},   "桁",                     25, false, false, std::nullopt,   ""},
+    ControlLayout{Text9,    {120, 1440, 4335, 375},  "",                       24, true,  true,  std::nullopt,   "パスワード1"},
+    ControlLayout{Text11,   {120, 2040, 495, 270},   "",                       27, false, false, std::nullopt,   "パスワード2の桁数"},
+    ControlLayout{HScroll2, {960, 2040, 495, 255},   "",                       28, false, false, std::nullopt,   "パスワード2の桁数の調節"},
+    ControlLayout{Label14,  {645, 2100, 495, 255},   "桁",                     29, false, false, std::nullopt,   ""},
+    ControlLayout{Text10,   {120, 2400, 4335, 375},  "",                       26, true,  true,  std::nullopt,   "パスワード2"},
+    ControlLayout{Label1,   {120, 3000, 495, 255},   "30桁",                   4,  false, false, std::nullopt,   ""},
+    ControlLayout{Text1,    {120, 3240, 4335, 375},  "",                       1,  true,  true,  std::nullopt,   "30桁のパスワード"},
+    ControlLayout{Text2,    {2760, 5235, 615, 270},  "",                       5,  false, false, std::nullopt,   "預け入れ金額(万円)"},
+    ControlLayout{Label2,   {1560, 5280, 1095, 225}, "預け入れ金額",           6,  false, false, std::nullopt,   ""},
+    ControlLayout{Label3,   {3480, 5280, 375, 240},  "万円",                   7,  false, false, std::nullopt,   ""},
+    ControlLayout{Text3,    {2760, 5595, 375, 270},  "",                       8,  false, false, std::nullopt,   "預け入れ期間(年)"},
+    ControlLayout{Text4,    {3600, 5595, 375, 270},  "",                       11, false, false, std::nullopt,   "預け入れ期間(ヶ月)"},
+    ControlLayout{Label5,   {1560, 5640, 1095, 225}, "預け入れ期間",           10, false, false, std::nullopt,   ""},
+    ControlLayout{Label4,   {3240, 5640, 375, 240},  "年",                     9,  false, false, std::nullopt,   ""},
+    ControlLayout{Label6,   {4080, 5640, 375, 240},  "ヶ月",                   12, false, false, std::nullopt,   ""},
+    ControlLayout{Text5,    {2760, 5955, 615, 270},  "",                       13, false, false, std::nullopt,   "利率(％)"},
+    ControlLayout{Label8,   {2280, 6000, 375, 225},  "利率",                   15, false, false, std::nullopt,   ""},
+    ControlLayout{Label7,   {3480, 6000, 255, 240},  "％",                     14, false, false, std::nullopt,   ""},
+    ControlLayout{Text6,    {2760, 6315, 975, 270},  "",                       16, false, false, kOutputColours, "満期時の利息額(税引前)(円)"},
+    ControlLayout{Label10,  {720, 6360, 1935, 225},  "満期時の利息額(税引前)", 18, false, false, std::nullopt,   ""},
+    ControlLayout{Label9,   {3840, 6360, 255, 240},  "円",                     17, false, false, std::nullopt,   ""},
+    ControlLayout{Text7,    {2760, 6675, 975, 270},  "",                       19, false, false, kOutputColours, "満期時の利息額(税引後)(円)"},
+    ControlLayout{Label12,  {720, 6720, 1935, 225},  "満期時の利息額(税引後)", 21, false, false, std::nullopt,   ""},
+    ControlLayout{Label11,  {3840, 6720, 255, 240},  "円",                     20, false, false, std::nullopt,   ""},
     // clang-format on
 };
 

@@ -15,8 +15,6 @@ namespace quillet {
 // How the window looks, as data, so that every window binding lays it out from one source.
 // Places and sizes are in twips: 1/1440 inch, so 15 twips make one pixel at 96 dots per inch.
 
-enum class ControlKind { CommandButton, OptionButton, TextBox, ScrollBar, Label };
-
 struct TwipsRect {
   int left;
   int top;
@@ -39,8 +37,6 @@ struct Colours {
 
 struct ControlLayout {
   Control control;
-  std::string_view name;  // the control's name, as the program knows it ("Text8")
-  ControlKind kind;
   TwipsRect place;
   std::string_view caption;  // of buttons and labels; text boxes start with their FormState text
   int tab_index;             // focus goes in increasing order; labels never take it
@@ -48,6 +44,9 @@ struct ControlLayout {
   bool secret;               // its copies carry the marks that keep them out of clipboard histories
   std::optional<Colours> colours;    // the platform's where not given
   std::string_view accessible_name;  // what a screen reader says for the control
+  // From the control's list, so that the table's rows need not repeat them.
+  std::string_view name = NameOf(control);  // as the program knows it ("Text8")
+  ControlKind kind = KindOf(control);
 };
 
 struct FontLayout {

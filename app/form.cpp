@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/control_table.h"
 #include "app/event_table.h"
 #include "password/wipe.h"
 
@@ -15,18 +14,14 @@ namespace quillet {
 namespace {
 
 // Where each control keeps its value in the form's state.
+#define QUILLET_FIELD(name, start) {Control::name, &FormState::name},
 constexpr std::pair<Control, std::string FormState::*> kTexts[] = {
-    {Control::Text1, &FormState::Text1},   {Control::Text2, &FormState::Text2},
-    {Control::Text3, &FormState::Text3},   {Control::Text4, &FormState::Text4},
-    {Control::Text5, &FormState::Text5},   {Control::Text6, &FormState::Text6},
-    {Control::Text7, &FormState::Text7},   {Control::Text8, &FormState::Text8},
-    {Control::Text9, &FormState::Text9},   {Control::Text10, &FormState::Text10},
-    {Control::Text11, &FormState::Text11},
-};
+    ENUMERATE_TEXT_BOXES(QUILLET_FIELD)};
 constexpr std::pair<Control, std::int16_t FormState::*> kValues[] = {
-    {Control::HScroll1, &FormState::HScroll1}, {Control::HScroll2, &FormState::HScroll2}};
+    ENUMERATE_SCROLL_BARS(QUILLET_FIELD)};
 constexpr std::pair<Control, bool FormState::*> kSelections[] = {
-    {Control::Option1, &FormState::Option1}, {Control::Option2, &FormState::Option2}};
+    ENUMERATE_OPTION_BUTTONS(QUILLET_FIELD)};
+#undef QUILLET_FIELD
 
 template <typename Member, std::size_t size>
 Member FieldOf(const std::pair<Control, Member> (&fields)[size], Control control) {
@@ -55,7 +50,7 @@ bool Form1::Selected(Control option_button) const {
 }
 
 bool Form1::TakesTabStop(Control control) const {
-  switch (LayoutOf(control).kind) {
+  switch (KindOf(control)) {
     case ControlKind::Label:
       return false;
     case ControlKind::OptionButton:

@@ -47,12 +47,10 @@ bool OnlyFrom(const std::string& text, std::string_view characters) {
 
 Snapshot Take(const Form1& form, const FuzzRandom& random) {
   Snapshot snapshot;
-  for (const Control box : {Control::Text1, Control::Text2, Control::Text3, Control::Text4,
-                            Control::Text5, Control::Text6, Control::Text7, Control::Text8,
-                            Control::Text9, Control::Text10, Control::Text11}) {
+  for (const Control box : kTextBoxes) {
     snapshot.texts[box] = form.Text(box);
   }
-  for (const Control bar : {Control::HScroll1, Control::HScroll2}) {
+  for (const Control bar : kScrollBars) {
     snapshot.values[bar] = form.Value(bar);
   }
   snapshot.option1 = form.Selected(Control::Option1);

@@ -3,17 +3,12 @@
 #include "fuzz/user_action.h"
 
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
 namespace quillet::fuzz {
 namespace {
-
-constexpr std::array kTextBoxes = {
-    Control::Text1, Control::Text2,  Control::Text3,  Control::Text4,
-    Control::Text5, Control::Text6,  Control::Text7,  Control::Text8,
-    Control::Text9, Control::Text10, Control::Text11,
-};
 
 // What a key or an input method can put into a box, one character each: what numbers are written
 // with, in ASCII and full width, and some that no number holds.
@@ -38,7 +33,7 @@ std::vector<std::size_t> CharacterBounds(const std::string& text) {
 enum class EditKind { Type, Paste, Delete };
 
 EditText DecodeEdit(ByteReader& bytes, const Form1& form, EditKind kind) {
-  const Control box = kTextBoxes[bytes.Below(kTextBoxes.size())];
+  const Control box = kTextBoxes[bytes.Below(std::size(kTextBoxes))];
   const std::string& text = form.Text(box);
   const std::vector<std::size_t> bounds = CharacterBounds(text);
   const std::size_t characters = bounds.size() - 1;
@@ -59,7 +54,7 @@ EditText DecodeEdit(ByteReader& bytes, const Form1& form, EditKind kind) {
 }
 
 Control Bar(ByteReader& bytes) {
-  return bytes.Below(2) == 0 ? Control::HScroll1 : Control::HScroll2;
+  return kScrollBars[bytes.Below(std::size(kScrollBars))];
 }
 
 }  // namespace

@@ -12,6 +12,11 @@
 
 namespace quillet::fuzz {
 
+#define QUILLET_CONTROL(name, ...) Control::name,
+inline constexpr Control kTextBoxes[] = {ENUMERATE_TEXT_BOXES(QUILLET_CONTROL)};
+inline constexpr Control kScrollBars[] = {ENUMERATE_SCROLL_BARS(QUILLET_CONTROL)};
+#undef QUILLET_CONTROL
+
 // Typing, pasting or deleting in a text box: what the box holds afterwards, as the window hands
 // it to the form.
 struct EditText {
