@@ -5,7 +5,6 @@
 #include <array>
 
 #include "app/control.h"
-#include "app/length_rows.h"
 
 namespace quillet {
 
@@ -25,6 +24,19 @@ inline constexpr CalculatorBoxes kCalculator{Control::Text2, Control::Text3, Con
 inline constexpr std::array kCalculatorInputs{kCalculator.amount, kCalculator.years,
                                               kCalculator.months, kCalculator.rate};
 inline constexpr std::array kCalculatorOutputs{kCalculator.before_tax, kCalculator.after_tax};
+
+// A row of the generator whose length the user chooses: the box that says the length, its scroll
+// bar, and the box that shows a password of that length.
+struct LengthRow {
+  Control length_box;
+  Control scroll_bar;
+  Control password_box;
+};
+
+inline constexpr std::array<LengthRow, 2> kLengthRows{{
+    {Control::Text8, Control::HScroll1, Control::Text9},
+    {Control::Text11, Control::HScroll2, Control::Text10},
+}};
 
 // The box of the password whose length is fixed, and all three password boxes.
 inline constexpr Control kFixedPasswordBox = Control::Text1;

@@ -57,12 +57,10 @@ constexpr ControlKind KindOf(Control control) {
 }
 #undef QUILLET_CONTROL_CASE
 
-#define QUILLET_CONTROL_NAME(name, ...) \
-  case Control::name:                   \
-    return #name;
+#define QUILLET_CONTROL_NAME(name, ...) #name,
+inline constexpr std::string_view kControlNames[] = {ENUMERATE_CONTROLS(QUILLET_CONTROL_NAME)};
 constexpr std::string_view NameOf(Control control) {
-  switch (control) { ENUMERATE_CONTROLS(QUILLET_CONTROL_NAME) }
-  return {};
+  return kControlNames[static_cast<int>(control)];
 }
 #undef QUILLET_CONTROL_NAME
 

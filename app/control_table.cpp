@@ -83,6 +83,16 @@ int TwipsToPixels(int twips, double layout_scale, int dots_per_inch) {
   return static_cast<int>(std::lround(twips * layout_scale * dots_per_inch / kTwipsPerInch));
 }
 
+PixelSize StartUpOuterSize(double layout_scale, int dots_per_inch) {
+  return {TwipsToPixels(Form1Layout.start_outer_width, layout_scale, dots_per_inch),
+          TwipsToPixels(Form1Layout.start_outer_height, layout_scale, dots_per_inch)};
+}
+
+PixelSize StartUpClientSize(double layout_scale) {
+  return {TwipsToPixels(Form1Layout.start_outer_width - Form1Layout.frame_width, layout_scale),
+          TwipsToPixels(Form1Layout.start_outer_height - Form1Layout.frame_height, layout_scale)};
+}
+
 PixelSize SizeForNewLayoutScale(PixelSize now, PixelSize old_start_up, PixelSize new_start_up,
                                 double old_scale, double new_scale) {
   if (now == old_start_up) {

@@ -104,6 +104,12 @@ struct PixelSize {
   bool operator==(const PixelSize&) const = default;
 };
 
+// The window's start-up size: its outer size, frame included, where the program sizes the frame
+// too; where the window manager decides the frame, and a bare X server draws none, the client area
+// inside the usual frame, so that the same controls show everywhere.
+PixelSize StartUpOuterSize(double layout_scale, int dots_per_inch);
+PixelSize StartUpClientSize(double layout_scale);
+
 // The window's size once its layout scale changes, as when the desktop font changes while it is
 // open: a window still at its start-up size takes the new start-up size, one the user has resized
 // keeps its size in proportion to the layout.

@@ -60,17 +60,9 @@ bool Form1::TakesTabStop(Control control) const {
   }
 }
 
-std::string& Form1::TextField(Control text_box) {
-  return state_.*FieldOf(kTexts, text_box);
-}
-
-std::int16_t& Form1::ValueField(Control scroll_bar) {
-  return state_.*FieldOf(kValues, scroll_bar);
-}
-
 void Form1::SetText(Control text_box, std::string text) {
   // The text replaced, or the one not needed, may be a password: no copy of it stays behind.
-  std::string& field = TextField(text_box);
+  std::string& field = state_.*FieldOf(kTexts, text_box);
   if (field == text) {
     Wipe(text);
     return;
@@ -84,7 +76,7 @@ void Form1::SetText(Control text_box, std::string text) {
 void Form1::SetValue(Control scroll_bar, int value) {
   const auto bounded =
       static_cast<std::int16_t>(std::clamp<int>(value, kScrollMinimum, kScrollMaximum));
-  std::int16_t& field = ValueField(scroll_bar);
+  std::int16_t& field = state_.*FieldOf(kValues, scroll_bar);
   if (field == bounded) {
     return;
   }

@@ -67,8 +67,6 @@ class Form1 {
   void ReportRandomFailure();
 
  private:
-  std::string& TextField(Control text_box);
-  std::int16_t& ValueField(Control scroll_bar);
   void Changed(Control control);
 
   FormState state_;

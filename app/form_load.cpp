@@ -2,8 +2,8 @@
 
 #include "app/form_load.h"
 
+#include "app/box_roles.h"
 #include "app/form.h"
-#include "app/length_rows.h"
 #include "password/length_rule.h"
 
 namespace quillet {

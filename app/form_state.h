@@ -24,6 +24,8 @@ struct FormState {
 #define QUILLET_TEXT(name, start) std::string name = start;
 #define QUILLET_VALUE(name, start) std::int16_t name = start;
   ENUMERATE_OPTION_BUTTONS(QUILLET_SELECTED_FLAG)
+  // The list gives the text of a box that starts empty as "", as the design does.
+  // NOLINTNEXTLINE(readability-redundant-string-init)
   ENUMERATE_TEXT_BOXES(QUILLET_TEXT)
   ENUMERATE_SCROLL_BARS(QUILLET_VALUE)
 #undef QUILLET_SELECTED_FLAG

@@ -4,7 +4,6 @@
 
 #include "app/box_roles.h"
 #include "app/form.h"
-#include "app/length_rows.h"
 #include "convert/text_number.h"
 #include "password/character_sets.h"
 #include "password/length_rule.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/box_roles.h"
 #include "app/form.h"
-#include "app/length_rows.h"
 #include "password/system_random.h"
 #include "support/recording_listener.h"
 
