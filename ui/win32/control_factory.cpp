@@ -3,6 +3,7 @@
 #include "ui/win32/control_factory.h"
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <string>
 
@@ -38,25 +39,37 @@ void ScrollForPresentSize(HWND box) {
   SendMessageW(box, EM_SETSEL, start, static_cast<LPARAM>(end));
 }
 
-// The control's place in pixels: left, top, width and height.
-std::array<int, 4> PixelPlace(const ControlLayout& layout, const ControlPlacement& placement) {
-  const auto pixels = [&placement](int twips) {
-    return TwipsToPixels(twips, placement.layout_scale, static_cast<int>(placement.dpi));
-  };
-  const TwipsRect& place = layout.place;
-  return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
-}
-
-WPARAM FontOf(const ControlLayout& layout, const ControlPlacement& placement) {
-  return reinterpret_cast<WPARAM>(layout.password_font ? placement.password_font
-                                                       : placement.message_font);
-}
+constexpr int kPointsPerInch = 72;
 
 }  // namespace
 
-HWND CreateControl(const ControlLayout& layout, std::string_view text,
-                   const ControlPlacement& placement, bool tab_stop, bool starts_group, HWND parent,
-                   HINSTANCE instance) {
+// A font Windows cannot make falls back to the message font, and that to the stock GUI font,
+// which deleting does no harm.
+ControlFactory::ControlFactory(HWND parent) : parent_(parent), dpi_(GetDpiForWindow(parent)) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi_);
+  message_font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+  if (!message_font_) {
+    message_font_.reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  }
+  const std::wstring face = Widen(PasswordFont.face);
+  password_font_.reset(
+      CreateFontW(-MulDiv(PasswordFont.points, static_cast<int>(dpi_), kPointsPerInch), 0, 0, 0,
+                  PasswordFont.weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+  // A larger message font than the design's makes the whole layout larger, as dialog units do.
+  layout_scale_ = quillet::LayoutScale(std::abs(metrics.lfMessageFont.lfHeight) *
+                                       static_cast<double>(kPointsPerInch) / dpi_);
+}
+
+WPARAM ControlFactory::FontOf(const ControlLayout& layout) const {
+  const Font& font = layout.password_font && password_font_ ? password_font_ : message_font_;
+  return reinterpret_cast<WPARAM>(font.get());
+}
+
+HWND ControlFactory::Create(const ControlLayout& layout, std::string_view text, bool tab_stop,
+                            bool starts_group) const {
   const WindowKind& window = WindowKindOf(layout.kind);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | window.style;
   if (starts_group) {
@@ -67,14 +80,15 @@ HWND CreateControl(const ControlLayout& layout, std::string_view text,
   }
   const std::wstring caption = Widen(text);
   // Made where it belongs: moving a control costs as much as making it.
-  const auto [left, top, width, height] = PixelPlace(layout, placement);
+  const auto [left, top, width, height] = PixelPlace(layout);
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent_, GWLP_HINSTANCE));
   HWND child = CreateWindowExW(
-      0, window.class_name, caption.c_str(), style, left, top, width, height, parent,
+      0, window.class_name, caption.c_str(), style, left, top, width, height, parent_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(layout.control))), instance, nullptr);
   if (child == nullptr) {
     return nullptr;
   }
-  SendMessageW(child, WM_SETFONT, FontOf(layout, placement), FALSE);
+  SendMessageW(child, WM_SETFONT, FontOf(layout), FALSE);
   if (layout.secret && !KeepCopiesOutOfClipboardHistory(child)) {
     return nullptr;
   }
@@ -93,16 +107,24 @@ HWND CreateControl(const ControlLayout& layout, std::string_view text,
   return child;
 }
 
-void PlaceControl(HWND control, const ControlLayout& layout, const ControlPlacement& placement) {
-  const auto [left, top, width, height] = PixelPlace(layout, placement);
+void ControlFactory::Place(HWND control, const ControlLayout& layout) const {
+  const auto [left, top, width, height] = PixelPlace(layout);
   MoveWindow(control, left, top, width, height, TRUE);
-  SendMessageW(control, WM_SETFONT, FontOf(layout, placement), TRUE);
+  SendMessageW(control, WM_SETFONT, FontOf(layout), TRUE);
   if (layout.kind == ControlKind::TextBox) {
     ScrollForPresentSize(control);
   }
 }
 
-HBRUSH PaintControl(const ControlLayout& layout, HDC context) {
+std::array<int, 4> ControlFactory::PixelPlace(const ControlLayout& layout) const {
+  const auto pixels = [this](int twips) {
+    return TwipsToPixels(twips, layout_scale_, static_cast<int>(dpi_));
+  };
+  const TwipsRect& place = layout.place;
+  return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+}
+
+HBRUSH ControlBrush(const ControlLayout& layout, HDC context) {
   if (!layout.colours || HighContrast()) {
     return nullptr;
   }

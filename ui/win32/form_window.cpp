@@ -5,14 +5,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "app/control_table.h"
 #include "password/wipe.h"
-#include "ui/win32/control_factory.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/secret_edit.h"
 #include "ui/win32/system_library.h"
@@ -21,23 +19,13 @@
 namespace quillet::win32 {
 namespace {
 
-constexpr int kPointsPerInch = 72;
-
-// What the user asks of a scroll bar with its arrows, its trough and its keys.
+// What the user asks of a scroll bar with its arrows, its trough and its keys; a drag asks
+// nothing until the thumb is let go, which then sets the value.
 constexpr std::pair<WORD, ScrollRequest> kScrollRequests[] = {
     {SB_LINELEFT, ScrollRequest::StepLeft}, {SB_LINERIGHT, ScrollRequest::StepRight},
     {SB_PAGELEFT, ScrollRequest::PageLeft}, {SB_PAGERIGHT, ScrollRequest::PageRight},
     {SB_LEFT, ScrollRequest::ToStart},      {SB_RIGHT, ScrollRequest::ToEnd},
 };
-
-// The password font may stand in for itself with the message font; deleting the stock font the
-// message font falls back to does no harm.
-void DeleteFonts(const ControlPlacement& placement) {
-  if (placement.password_font != placement.message_font) {
-    DeleteObject(placement.password_font);
-  }
-  DeleteObject(placement.message_font);
-}
 
 void SetStyleBit(HWND window, DWORD bit, bool on) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
@@ -50,51 +38,21 @@ FormWindow::FormWindow(Form1& form) : form_(form) {}
 
 FormWindow::~FormWindow() {
   form_.SetListener(nullptr);
-  DeleteFonts(placement_);
 }
 
 bool FormWindow::Open(HINSTANCE instance, int show_command) {
   const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   system::InitCommonControlsEx(&common_controls);
-
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = WindowProcedure;
-  window_class.hInstance = instance;
-  window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  window_class.hIconSm = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kFormClassName;
-  if (RegisterClassExW(&window_class) == 0) {
+  if (!Create(instance, kFormClassName, Widen(Form1Layout.caption).c_str())) {
     return false;
   }
-  const std::wstring caption = Widen(Form1Layout.caption);
-  window_ = CreateWindowExW(0, kFormClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                            this);
-  if (window_ == nullptr) {
-    return false;
-  }
-  placement_ = MakePlacement();
+  factory_.emplace(window_);
   // A control Windows cannot make would leave a hole every later step steps into: nothing is
   // shown half-built.
-  if (!CreateControls(instance)) {
-    // Destroyed as a window that never ran: its WM_DESTROY would end the next message loop, the
-    // message box's that says why.
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-    window_ = nullptr;
+  if (!CreateControls()) {
+    Abandon();
     controls_.clear();
     return false;
-  }
-  // The boxes were made with their texts; the option buttons and scroll bars take theirs here.
-  for (const auto& [control, child] : controls_) {
-    if (LayoutOf(control).kind != ControlKind::TextBox) {
-      ShowValue(control);
-    }
   }
   Load();
   ShowWindow(window_, show_command);
@@ -102,9 +60,9 @@ bool FormWindow::Open(HINSTANCE instance, int show_command) {
   return true;
 }
 
-bool FormWindow::CreateControls(HINSTANCE instance) {
+// The dialog manager's Tab key follows the order in which the controls were created.
+bool FormWindow::CreateControls() {
   ControlKind previous_kind = ControlKind::Label;
-  // The dialog manager's Tab key follows the order in which the controls were created.
   for (const ControlLayout* layout : ControlsInTabOrder()) {
     // Option buttons in a row form one group, so that the arrow keys move among them and
     // nowhere else; every other control starts a group of its own.
@@ -114,98 +72,31 @@ bool FormWindow::CreateControls(HINSTANCE instance) {
     // A box starts with the form's text: writing it afterwards costs as much as making the box.
     const std::string_view text =
         layout->kind == ControlKind::TextBox ? form_.Text(layout->control) : layout->caption;
-    HWND child = CreateControl(*layout, text, placement_, form_.TakesTabStop(layout->control),
-                               starts_group, window_, instance);
+    HWND child = factory_->Create(*layout, text, form_.TakesTabStop(layout->control), starts_group);
     if (child == nullptr) {
       return false;
     }
     controls_[layout->control] = child;
+    ControlChanged(layout->control);
+  }
+  // Windows puts each control below those made before it. The labels go under them all, since a
+  // scroll bar overlaps the right of its label; they take no focus, and the Tab key, which walks
+  // the same order, does not notice.
+  for (const auto& [control, child] : controls_) {
+    if (KindOf(control) == ControlKind::Label) {
+      SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
   }
   return true;
 }
 
-int FormWindow::Pixels(int twips) const {
-  return TwipsToPixels(twips, placement_.layout_scale, static_cast<int>(placement_.dpi));
-}
-
-// Places and fonts follow the window's DPI and the message font: at start, whenever the window
-// moves to a screen of another DPI, and when the user changes the font.
-ControlPlacement FormWindow::MakePlacement() const {
-  const UINT dpi = GetDpiForWindow(window_);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
-  // A font Windows cannot make falls back to the message font, and that to the stock GUI font.
-  HFONT message_font = CreateFontIndirectW(&metrics.lfMessageFont);
-  if (message_font == nullptr) {
-    message_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }
-  const std::wstring face = Widen(PasswordFont.face);
-  HFONT password_font =
-      CreateFontW(-MulDiv(PasswordFont.points, static_cast<int>(dpi), kPointsPerInch), 0, 0, 0,
-                  PasswordFont.weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-  if (password_font == nullptr) {
-    password_font = message_font;
-  }
-  // A larger message font than the design's makes the whole layout larger, as dialog units do.
-  const double layout_scale = LayoutScale(std::abs(metrics.lfMessageFont.lfHeight) *
-                                          static_cast<double>(kPointsPerInch) / dpi);
-  return {layout_scale, dpi, message_font, password_font};
-}
-
-void FormWindow::LayOutControls() {
-  const ControlPlacement old_placement = std::exchange(placement_, MakePlacement());
-  for (const ControlLayout& layout : ControlTable()) {
-    PlaceControl(Child(layout.control), layout, placement_);
-  }
-  DeleteFonts(old_placement);
-}
-
-// The start-up size, frame included, which leaves only the generator's top rows inside it.
-PixelSize FormWindow::StartUpSize() const {
-  return {Pixels(Form1Layout.start_outer_width), Pixels(Form1Layout.start_outer_height)};
-}
-
-// A message font the user changes while the window is open lays it out as a start-up with that
-// font would, and sizes the window by the form's rule.
-void FormWindow::FollowFontChange() {
-  RECT outer{};
-  GetWindowRect(window_, &outer);
-  const PixelSize old_start_up = StartUpSize();
-  const double old_scale = placement_.layout_scale;
-  LayOutControls();
-  if (placement_.layout_scale == old_scale) {
-    return;
-  }
-  const PixelSize after = SizeForNewLayoutScale(
-      {static_cast<int>(outer.right - outer.left), static_cast<int>(outer.bottom - outer.top)},
-      old_start_up, StartUpSize(), old_scale, placement_.layout_scale);
-  SetWindowPos(window_, nullptr, 0, 0, after.width, after.height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // The load event: the window takes its start-up size; then the form runs its start-up.
 void FormWindow::Load() {
-  const PixelSize start_up = StartUpSize();
+  const PixelSize start_up = factory_->StartUpSize();
   SetWindowPos(window_, nullptr, 0, 0, start_up.width, start_up.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   form_.SetListener(this);
   form_.Load();
-}
-
-LRESULT CALLBACK FormWindow::WindowProcedure(HWND window, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) {
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return self->HandleMessage(message, wparam, lparam);
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -221,11 +112,13 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       if (const auto control = ControlOf(reinterpret_cast<HWND>(lparam))) {
-        if (HBRUSH brush = PaintControl(LayoutOf(*control), reinterpret_cast<HDC>(wparam))) {
+        if (HBRUSH brush = ControlBrush(LayoutOf(*control), reinterpret_cast<HDC>(wparam))) {
           return reinterpret_cast<LRESULT>(brush);
         }
       }
       break;
+    // Places and fonts follow the window's DPI and the message font: when the window moves to a
+    // screen of another DPI, and when the user changes the font.
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
       SetWindowPos(window_, nullptr, suggested->left, suggested->top,
@@ -260,17 +153,46 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(window_, message, wparam, lparam);
 }
 
+// The controls take the new fonts before the factory that made the old ones frees them.
+void FormWindow::LayOutControls() {
+  ControlFactory factory(window_);
+  for (const ControlLayout& layout : ControlTable()) {
+    factory.Place(Child(layout.control), layout);
+  }
+  factory_ = std::move(factory);
+}
+
+// A message font the user changes while the window is open lays it out as a start-up with that
+// font would, and sizes the window by the form's rule.
+void FormWindow::FollowFontChange() {
+  RECT outer{};
+  GetWindowRect(window_, &outer);
+  const PixelSize old_start_up = factory_->StartUpSize();
+  const double old_scale = factory_->LayoutScale();
+  LayOutControls();
+  if (factory_->LayoutScale() == old_scale) {
+    return;
+  }
+  const PixelSize after = SizeForNewLayoutScale(
+      {static_cast<int>(outer.right - outer.left), static_cast<int>(outer.bottom - outer.top)},
+      old_start_up, factory_->StartUpSize(), old_scale, factory_->LayoutScale());
+  SetWindowPos(window_, nullptr, 0, 0, after.width, after.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 std::optional<Control> FormWindow::ControlOf(HWND child) const {
   const auto found =
       std::ranges::find(controls_, child, [](const auto& entry) { return entry.second; });
   return found != controls_.end() ? std::optional(found->first) : std::nullopt;
 }
 
+// Every notification counts but those of the window's own writes, which show what the form
+// already holds.
 void FormWindow::OnCommand(Control control, WORD notification, HWND child) {
   if (showing_value_) {
     return;
   }
-  switch (LayoutOf(control).kind) {
+  switch (KindOf(control)) {
     case ControlKind::CommandButton:
       if (notification == BN_CLICKED) {
         form_.Click(control);
@@ -293,12 +215,13 @@ void FormWindow::OnCommand(Control control, WORD notification, HWND child) {
   }
 }
 
+// The form decides where a step or a page goes; a dragged thumb changes the value once, where it
+// is let go, and nothing while it moves.
 void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
   const auto control = ControlOf(bar);
   if (!control) {
     return;
   }
-  // The value changes once, where the dragged thumb is let go; while it moves, nothing does.
   if (request == SB_THUMBPOSITION) {
     form_.SetValue(*control, thumb_position);
   }
@@ -309,30 +232,19 @@ void FormWindow::OnScroll(HWND bar, WORD request, WORD thumb_position) {
   }
 }
 
+// Shows a control's value: the design value as the control is made, and then every value the form
+// gives it.
 void FormWindow::ControlChanged(Control control) {
-  ShowValue(control);
-}
-
-void FormWindow::ShowValue(Control control) {
   HWND child = Child(control);
-  const bool was_showing = showing_value_;
-  showing_value_ = true;
-  switch (LayoutOf(control).kind) {
-    case ControlKind::OptionButton: {
-      const bool selected = form_.Selected(control);
-      SendMessageW(child, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+  const bool was_showing = std::exchange(showing_value_, true);
+  switch (KindOf(control)) {
+    case ControlKind::OptionButton:
+      SendMessageW(child, BM_SETCHECK, form_.Selected(control) ? BST_CHECKED : BST_UNCHECKED, 0);
       SetStyleBit(child, WS_TABSTOP, form_.TakesTabStop(control));
       break;
-    }
     case ControlKind::TextBox: {
-      // Writing the text a box already shows would move its caret in the middle of the
-      // user's typing.
       std::wstring text = Widen(form_.Text(control));
-      std::wstring shown = WindowText(child);
-      if (shown != text) {
-        SetTextKeepingCaret(child, text);
-      }
-      Wipe(shown);
+      ReplaceText(child, text);
       Wipe(text);
       break;
     }
@@ -346,9 +258,13 @@ void FormWindow::ShowValue(Control control) {
 }
 
 void FormWindow::RandomSourceFailed() {
+  ShowMessage(window_, RandomSourceFailedMessage, MB_ICONWARNING);
+}
+
+void ShowMessage(HWND owner, std::string_view message, UINT icon) {
   const std::wstring caption = Widen(Form1Layout.caption);
-  const std::wstring message = Widen(RandomSourceFailedMessage);
-  MessageBoxW(window_, message.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
+  const std::wstring text = Widen(message);
+  MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | icon);
 }
 
 }  // namespace quillet::win32

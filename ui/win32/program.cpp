@@ -2,7 +2,6 @@
 
 #include "ui/win32/program.h"
 
-#include <string>
 #include <string_view>
 
 #include "app/control_table.h"
@@ -10,15 +9,12 @@
 #include "password/system_random.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/process_guard.h"
-#include "ui/win32/wide_text.h"
 
 namespace quillet::win32 {
 namespace {
 
 int StartFailed(std::string_view why) {
-  const std::wstring caption = Widen(Form1Layout.caption);
-  const std::wstring message = Widen(why);
-  MessageBoxW(nullptr, message.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+  ShowMessage(nullptr, why, MB_ICONERROR);
   return 1;
 }
 

@@ -137,17 +137,20 @@ bool KeepCopiesOutOfClipboardHistory(HWND edit) {
   return system::SetWindowSubclass(edit, SecretEditProcedure, kSubclassId, 0) != FALSE;
 }
 
-// The caret and the selection go where the form's rule after a rewrite says: SetWindowTextW would
-// put the caret at the start, where the user's next key would land in front of what they typed.
-void SetTextKeepingCaret(HWND box, const std::wstring& text) {
-  const TextSelection before = SelectionOf(box);
-  const auto shown_length = static_cast<std::size_t>(GetWindowTextLengthW(box));
-  const TextSelection after = SelectionAfterRewrite(before, shown_length, text.size());
-  // The edit control's buffer never shrinks, and a new text is written over the start of the old
-  // one: the rest of a longer password would stay behind it.
-  OverwriteInPlace(box, {0, shown_length});
-  SetWindowTextW(box, text.c_str());
-  Select(box, after);
+// Writing the text a box already shows would move its caret in the middle of the user's typing;
+// SetWindowTextW would put the caret at the start, where the user's next key would land in front
+// of what they typed.
+void ReplaceText(HWND box, const std::wstring& text) {
+  std::wstring shown = WindowText(box);
+  if (shown != text) {
+    const TextSelection after = SelectionAfterRewrite(SelectionOf(box), shown.size(), text.size());
+    // The edit control's buffer never shrinks, and a new text is written over the start of the
+    // old one: the rest of a longer password would stay behind it.
+    OverwriteInPlace(box, {0, shown.size()});
+    SetWindowTextW(box, text.c_str());
+    Select(box, after);
+  }
+  Wipe(shown);
 }
 
 }  // namespace quillet::win32

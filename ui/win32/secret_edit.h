@@ -14,8 +14,8 @@ namespace quillet::win32 {
 // no copy of what it removes in the control. False where the control cannot be subclassed.
 bool KeepCopiesOutOfClipboardHistory(HWND edit);
 
-// Replaces a box's text without leaving the old one in the control's memory, its caret and
-// selection where the form's rule after a rewrite puts them.
-void SetTextKeepingCaret(HWND box, const std::wstring& text);
+// Replaces a box's text, its caret and selection where the form's rule after a rewrite puts them,
+// without leaving the text it replaces in the control's memory.
+void ReplaceText(HWND box, const std::wstring& text);
 
 }  // namespace quillet::win32
