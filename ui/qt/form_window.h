@@ -2,7 +2,6 @@
 
 #pragma once
 
-#include <QSize>
 #include <QWidget>
 #include <map>
 
@@ -31,17 +30,15 @@ class FormWindow final : public QWidget, private FormListener {
   void ControlChanged(Control control) override;
   void RandomSourceFailed() override;
 
-  void ConnectUserActions(Control control, QWidget* widget);
-  void SetTabOrder();
-  void ShowValue(Control control);
-  // The places are drawn for the design font: a larger one enlarges the whole layout in
-  // proportion, so that its captions fit and the controls keep their places to each other.
-  double FontLayoutScale() const;
-  QSize StartUpSize() const;
+  void CreateControls();
+  void Load();
   void LayOutControls();
   void FollowFontChange();
+  void ConnectUserActions(Control control, QWidget* widget);
 
   Form1& form_;
+  // The places are drawn for the design font: a larger one enlarges the whole layout in
+  // proportion, so that its captions fit and the controls keep their places to each other.
   double layout_scale_;
   std::map<Control, QWidget*> widgets_;
   bool showing_value_ = false;  // while the window writes a value the form holds

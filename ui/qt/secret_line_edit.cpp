@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "app/text_selection.h"
+
 namespace quillet::qt {
 namespace {
 
@@ -83,6 +85,25 @@ void SecretLineEdit::MarkPrimarySelection() const {
   if (QGuiApplication::clipboard()->supportsSelection()) {
     CopySelection(QClipboard::Selection);
   }
+}
+
+// Writing the text a box already shows would drop its selection and undo history, in the middle of
+// the user's typing; setText would put the caret at the end.
+void ReplaceText(QLineEdit* box, const QString& text) {
+  if (box->text() == text) {
+    return;
+  }
+  const int caret = box->cursorPosition();
+  const int anchor = !box->hasSelectedText()          ? caret
+                     : caret == box->selectionStart() ? box->selectionEnd()
+                                                      : box->selectionStart();
+  const TextSelection after = SelectionAfterRewrite(
+      {static_cast<std::size_t>(anchor), static_cast<std::size_t>(caret)},
+      static_cast<std::size_t>(box->text().size()), static_cast<std::size_t>(text.size()));
+  box->setText(text);
+  // A negative length selects backwards, leaving the caret where it was, at the start.
+  box->setSelection(static_cast<int>(after.start),
+                    static_cast<int>(after.end) - static_cast<int>(after.start));
 }
 
 }  // namespace quillet::qt

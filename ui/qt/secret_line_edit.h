@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QString>
 
 namespace quillet::qt {
 
@@ -25,5 +26,9 @@ class SecretLineEdit final : public QLineEdit {
   // QLineEdit has already put a selection it made on X11's primary selection, without the mark.
   void MarkPrimarySelection() const;
 };
+
+// Replaces a box's text, its caret and selection where the form's rule after a rewrite puts them.
+// The text it replaces is wiped when Qt frees it, as all freed memory is.
+void ReplaceText(QLineEdit* box, const QString& text);
 
 }  // namespace quillet::qt
