@@ -4,10 +4,7 @@
 # baseline and target, the machine it ran on, and the command that reproduces it. Takes a few
 # minutes; the figures mean most on an otherwise idle machine.
 #   scripts/benchmark.sh [START_RUNS]    (30 starts of each program unless told)
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# Builds use every core, unless the caller says otherwise.
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+source "$(dirname "$0")/project.sh"
 starts=${1:-30}
 
 scripts/install-deps.sh
@@ -24,7 +21,7 @@ QT_QPA_PLATFORM=offscreen "$bench/window_click_benchmark" "${repeat[@]}" >"$resu
 # Quillet against the floor of any Qt program that draws text, a window with one Japanese label,
 # with the same window showing Quillet's first texts between them to split the difference; then
 # against the bare window, which draws no text at all.
-XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+scripts/virtual-display.sh \
   bash -c "$bench/startup_runner $starts $bench/quillet_first_frame \
              $bench/captions_window_first_frame $bench/text_window_first_frame \
              >$results/startup.txt &&

@@ -3,8 +3,7 @@
 # Builds the release artefacts a second time, from a copy of the sources in another folder, under
 # another umask, time zone, locale, clock and filesystem, and compares their checksums with those
 # of scripts/package.sh here. Names every artefact that differs; diffoscope tells how.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/project.sh"
 
 scripts/package.sh >/dev/null
 # Another filesystem too, where there is one: tmpfs, whose folder sizes are not ext4's.

@@ -3,10 +3,7 @@
 # Checks the project's own sources without running them, and fails on any finding: the licence
 # line, formatting (.clang-format), clang-tidy (.clang-tidy) and cppcheck. clang-tidy reads the
 # compile commands of a clang configuration of every target, tests, fuzzers and benchmarks included.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# Builds use every core, unless the caller says otherwise.
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+source "$(dirname "$0")/project.sh"
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 # The Windows edition's sources need the Windows headers: the mingw-w64 build checks them, with

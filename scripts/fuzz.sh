@@ -5,10 +5,7 @@
 # Each starts from its committed seeds (fuzz/corpus/NAME) and from what earlier runs found
 # (build/fuzz/corpus/NAME). A finding stops that fuzzer; its input is saved to build/fuzz/findings/
 # and this script fails. Replay one with: build/fuzz/fuzz/NAME_fuzzer FILE
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# Builds use every core, unless the caller says otherwise.
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+source "$(dirname "$0")/project.sh"
 seconds=${1:-600}
 
 cmake --preset fuzz >/dev/null
@@ -16,7 +13,8 @@ cmake --build --preset fuzz
 mkdir -p build/fuzz/findings
 
 status=0
-for fuzzer in conversions form; do
+for source in fuzz/*_fuzzer.cpp; do
+  fuzzer=$(basename "$source" _fuzzer.cpp)
   mkdir -p "build/fuzz/corpus/$fuzzer"
   options=()
   [ -f "fuzz/$fuzzer.dict" ] && options+=("-dict=fuzz/$fuzzer.dict")

@@ -6,10 +6,7 @@
 #   quillet.exe                       the Windows edition
 #   quillet-1.00-windows.zip          the Windows edition's download
 # The same commit gives the same bytes on any machine (see the README's "Check a download").
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# Builds use every core, unless the caller says otherwise.
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+source "$(dirname "$0")/project.sh"
 
 scripts/install-deps.sh
 cmake --preset release >/dev/null

@@ -2,10 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds Quillet and opens its window. Without a display, it opens the
 # window on a virtual X server instead and saves a picture of it to quillet-window.png.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# Builds use every core, unless the caller says otherwise.
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+source "$(dirname "$0")/project.sh"
 
 scripts/install-deps.sh run
 cmake --preset release >/dev/null

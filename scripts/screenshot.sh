@@ -1,24 +1,39 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Opens the built window on a virtual X server and saves a picture of it: scripts/screenshot.sh OUT.png
-# Expects a built program (scripts/run.sh builds it); QUILLET_BINARY overrides where it is.
+# Opens a built edition on a virtual X server and saves a picture of its window:
+#   scripts/screenshot.sh [--windows] OUT.png
+# The Qt window, as scripts/run.sh builds it (QUILLET_BINARY overrides where it is); with --windows,
+# the Windows edition under Wine, caption bar and frame included, as
+# `cmake --preset windows && cmake --build --preset windows` builds it. Fails when no window shows.
 set -euo pipefail
-output=$(realpath -m "${1:?usage: scripts/screenshot.sh OUT.png}")
-cd "$(dirname "$0")/.."
-binary=${QUILLET_BINARY:-build/release/ui/qt/quillet}
+edition=qt
+if [ "${1:-}" = --windows ]; then
+  edition=windows
+  shift
+fi
+output=$(realpath -m "${1:?usage: scripts/screenshot.sh [--windows] OUT.png}")
+source "$(dirname "$0")/project.sh"
 
-export QUILLET_BINARY_PATH=$(realpath "$binary") QUILLET_SHOT=$output
-xvfb-run --auto-servernum --server-args="-screen 0 800x600x24 -noreset" bash -c '
-  set -euo pipefail
-  export XDG_RUNTIME_DIR=$(mktemp -d)
-  "$QUILLET_BINARY_PATH" &
-  program=$!
-  trap "kill $program 2>/dev/null || true" EXIT
-  for _ in $(seq 100); do
-    xwininfo -name Quillet 2>/dev/null | grep -q IsViewable && break
+# Run on the virtual display: starts the program, waits up to 20 s for the window named Quillet
+# that has a class (Qt gives that name to a hidden helper window too) to be shown, and gives the window a second to paint its first frame before the picture.
+# shellcheck disable=SC2016  # expanded by the shell on the virtual display
+capture='
+  "$@" &
+  trap "kill $! 2>/dev/null || true" EXIT
+  for _ in $(seq 200); do
+    window=$(xwininfo -root -tree | awk "/\"Quillet\": \\(\"/ {print \$1; exit}")
+    [ -n "$window" ] && xwininfo -id "$window" | grep -q IsViewable && break
+    window=""
     sleep 0.1
   done
-  sleep 1  # let the first frame be painted
-  import -window Quillet "$QUILLET_SHOT"
+  [ -n "$window" ] || { echo "screenshot.sh: no window of Quillet showed within 20 s" >&2; exit 1; }
+  sleep 1
+  import -window "$window" "$0"
 '
+if [ "$edition" = windows ]; then
+  scripts/wine-run.sh --display --linux bash -c "$capture" "$output" wine build/windows/bin/quillet.exe
+else
+  binary=$(realpath "${QUILLET_BINARY:-build/release/ui/qt/quillet}")
+  scripts/virtual-display.sh bash -c "$capture" "$output" "$binary"
+fi
 echo "Saved a picture of the window to $output"

@@ -6,8 +6,7 @@
 #   --keep DIR  builds the root in DIR and leaves it there; a root already in DIR is used again
 # The current commit is cloned into the root; the work tree's uncommitted changes are not taken.
 # Needs root, debootstrap and about 6 GB. Every mount is undone on exit, interrupted or not.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+source "$(dirname "$0")/project.sh"
 
 keep=""
 if [ "${1:-}" = --keep ]; then

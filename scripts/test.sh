@@ -3,10 +3,7 @@
 # Installs what is missing, then builds every target and runs every test: on Linux with and
 # without optimisation (the optimiser finds warnings of its own), and the Windows edition,
 # cross-built and run under Wine.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-# Builds use every core, unless the caller says otherwise.
-export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+source "$(dirname "$0")/project.sh"
 
 # The memory test starts Quillet as another user, in a home folder it gives to that user, and
 # reads Quillet's memory as root.

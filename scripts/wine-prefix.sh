@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Makes the Wine prefix the Windows edition's tests run in: WINEPREFIX must name it.
+# Makes the Wine prefix the Windows edition's tests run in, for wine-env.sh, which sets up Wine's
+# variables first: WINEPREFIX names the prefix.
 set -euo pipefail
-: "${WINEPREFIX:?}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+: "${WINEPREFIX:?}" "${WINEDLLOVERRIDES:?}"
 
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1

@@ -17,7 +17,7 @@ if [ "${1:-}" = "--display" ]; then
   fi
   wineserver -k 2>/dev/null || true
   wineserver -w
-  exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -noreset" \
+  exec "$quillet_root/scripts/virtual-display.sh" \
     bash -c 'status=0; "$@" || status=$?; wineserver -k 2>/dev/null || true; exit $status' \
     wine-run "${launcher[@]}" "$@"
 fi
