@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks the project's own sources without running them, and fails on any finding: the licence
-# line, formatting (.clang-format), clang-tidy (.clang-tidy) and cppcheck. clang-tidy reads the
-# compile commands of a clang configuration of every target, tests, fuzzers and benchmarks included.
+# line, the shell scripts (shellcheck, .shellcheckrc), formatting (.clang-format), clang-tidy
+# (.clang-tidy) and cppcheck. clang-tidy reads the compile commands of a clang configuration of
+# every target, tests, fuzzers and benchmarks included.
 source "$(dirname "$0")/project.sh"
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
@@ -18,6 +19,10 @@ if [ -n "$unlabelled" ]; then
   printf 'No SPDX-License-Identifier line:\n%s\n' "$unlabelled"
   exit 1
 fi
+
+echo "== shellcheck"
+mapfile -t scripts < <(git ls-files '*.sh' .ci/run)
+shellcheck "${scripts[@]}"
 
 echo "== clang-format"
 clang-format --dry-run -Werror "${sources[@]}"

@@ -13,7 +13,7 @@ packages=(
 )
 [ "${1:-}" = run ] || packages+=(
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine python3-pefile locales  # the Windows edition, under Wine, in a Japanese locale too
-  clang libclang-rt-dev clang-tidy clang-format cppcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
+  clang libclang-rt-dev clang-tidy clang-format cppcheck shellcheck libbenchmark-dev  # sanitizers, fuzzers, analysis, benchmarks
   desktop-file-utils appstream file lintian dbus-daemon at-spi2-core python3-pyatspi orca xdotool xclip  # installing, the .deb and its check, the screen-reader and clipboard tests
   weston wl-clipboard  # the window as a Wayland client
   faketime  # the reproducibility check's other clock

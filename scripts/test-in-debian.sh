@@ -24,6 +24,7 @@ command -v debootstrap >/dev/null || { echo "test-in-debian: needs debootstrap" 
 
 root=${keep:-$(mktemp -d /var/tmp/quillet-"$suite".XXXXXX)}
 mounted=()
+# shellcheck disable=SC2317  # run by the EXIT trap
 clean_up() {
   local i
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do

@@ -17,6 +17,7 @@ if [ "${1:-}" = "--display" ]; then
   fi
   wineserver -k 2>/dev/null || true
   wineserver -w
+  # shellcheck disable=SC2016  # expanded by the shell on the virtual display
   exec "$quillet_root/scripts/virtual-display.sh" \
     bash -c 'status=0; "$@" || status=$?; wineserver -k 2>/dev/null || true; exit $status' \
     wine-run "${launcher[@]}" "$@"
