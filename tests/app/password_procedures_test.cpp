@@ -5,18 +5,113 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/box_roles.h"
 #include "app/form.h"
 #include "password/system_random.h"
 #include "support/recording_listener.h"
+#include "support/scenarios.h"
+#include "support/scripted_random.h"
 
 namespace quillet {
 namespace {
 
+using testing::CountingRandom;
 using testing::RecordingListener;
+using testing::ScriptedRandom;
 using Trace = std::vector<std::string>;
+
+bool OnlyFrom(std::string_view text, std::string_view characters) {
+  return text.find_first_not_of(characters) == std::string_view::npos;
+}
+
+struct LengthCase {
+  std::string length_text;
+  std::size_t expected_length;
+};
+
+TEST(Command1Click, GivesEachRowTheLengthItsBoxHolds) {
+  const LengthCase cases[] = {
+      {"1", 1},   {"10", 10}, {"20", 20},  {"30", 30}, {"50", 50},   {"2.5", 2},  {"3.5", 4},
+      {" 7 ", 7}, {"05", 5},  {"０８", 8}, {"0", 0},   {"-3", 0},    {"0.4", 0},  {"", 0},
+      {"abc", 0}, {"1E9", 0}, {"60", 0},   {"51", 0},  {"50.5", 50}, {"50.6", 0}, {"1e400", 0},
+  };
+  for (const auto& [length_text, expected_length] : cases) {
+    SystemRandom random;
+    Form1 form(random);
+    form.Load();
+    form.SetText(Control::Text8, length_text);
+    form.SetText(Control::Text11, length_text);
+    form.Click(Control::Command1);
+    SCOPED_TRACE("length text: '" + length_text + "'");
+    EXPECT_EQ(form.Text(Control::Text1).size(), 30U);
+    EXPECT_EQ(form.Text(Control::Text9).size(), expected_length);
+    EXPECT_EQ(form.Text(Control::Text10).size(), expected_length);
+  }
+}
+
+TEST(Command1Click, DrawsOnlyFromTheChosenSet) {
+  for (const testing::Generation& generation : testing::kGenerations) {
+    SystemRandom random;
+    Form1 form(random);
+    form.Load();
+    form.Select(generation.option);
+    for (int click = 0; click < 20; ++click) {
+      form.Click(Control::Command1);
+      for (const Control box : {Control::Text1, Control::Text9, Control::Text10}) {
+        EXPECT_TRUE(OnlyFrom(form.Text(box), generation.characters)) << form.Text(box);
+      }
+    }
+  }
+}
+
+TEST(Command1Click, DrawsText1ThenText9ThenText10) {
+  CountingRandom random;
+  Form1 form(random);
+  form.Load();
+  form.SetText(Control::Text8, "3");
+  form.SetText(Control::Text11, "2");
+  form.Select(Control::Option1);
+  form.Click(Control::Command1);
+  EXPECT_EQ(form.Text(Control::Text1), "0123456789ABCDEF0123456789ABCD");
+  EXPECT_EQ(form.Text(Control::Text9), "EF0");
+  EXPECT_EQ(form.Text(Control::Text10), "12");
+
+  // The sequence goes on from one click to the next.
+  form.Select(Control::Option2);
+  form.Click(Control::Command1);
+  EXPECT_EQ(form.Text(Control::Text1), "Zabcdefghijklmnopqrstuvwxyz012");
+  EXPECT_EQ(form.Text(Control::Text9), "345");
+  EXPECT_EQ(form.Text(Control::Text10), "67");
+}
+
+TEST(Command1Click, ChangesNothingAndSaysSoWhenTheSourceFails) {
+  // Enough draws for Text1 and Text9, not for Text10: no box may show a partial result.
+  ScriptedRandom random(std::vector<std::uint32_t>(30 + 10 + 5, 7U));
+  Form1 form(random);
+  form.Load();
+  form.SetText(Control::Text9, "keep");
+  RecordingListener listener;
+  form.SetListener(&listener);
+  const FormState before = form.State();
+
+  form.Click(Control::Command1);
+
+  EXPECT_EQ(form.State(), before);
+  EXPECT_EQ(listener.changes, std::vector<std::string>{"random source failed"});
+}
+
+TEST(Command1Click, ChoosingAnOptionRegeneratesNothing) {
+  SystemRandom random;
+  Form1 form(random);
+  form.Load();
+  form.Click(Control::Command1);
+  const std::string shown = form.Text(Control::Text1);
+  form.Select(Control::Option1);
+  EXPECT_EQ(form.Text(Control::Text1), shown);
+}
 
 // A form right after start-up whose listener records from then on.
 class LengthSelector : public ::testing::Test {
