@@ -15,7 +15,8 @@ output=$(realpath -m "${1:?usage: scripts/screenshot.sh [--windows] OUT.png}")
 source "$(dirname "$0")/project.sh"
 
 # Run on the virtual display: starts the program, waits up to 20 s for the window named Quillet
-# that has a class (Qt gives that name to a hidden helper window too) to be shown, and gives the window a second to paint its first frame before the picture.
+# that has a class (Qt gives that name to a hidden helper window too) to be shown, and gives it a
+# second to paint its first frame before the picture.
 # shellcheck disable=SC2016  # expanded by the shell on the virtual display
 capture='
   "$@" &
@@ -31,7 +32,8 @@ capture='
   import -window "$window" "$0"
 '
 if [ "$edition" = windows ]; then
-  scripts/wine-run.sh --display --linux bash -c "$capture" "$output" wine build/windows/bin/quillet.exe
+  scripts/wine-run.sh --display --linux \
+    bash -c "$capture" "$output" wine build/windows/bin/quillet.exe
 else
   binary=$(realpath "${QUILLET_BINARY:-build/release/ui/qt/quillet}")
   scripts/virtual-display.sh bash -c "$capture" "$output" "$binary"
