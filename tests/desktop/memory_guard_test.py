@@ -14,6 +14,7 @@ attempt must be refused, and the crash forced at the end must leave no core.
 """
 
 import ctypes
+import json
 import os
 import pwd
 import resource
@@ -23,6 +24,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unittest
 
 import password_traces
 
@@ -66,22 +68,8 @@ def wait_for_window(quillet):
                          capture_output=True).returncode != 0:
         if time.monotonic() > deadline or quillet.poll() is not None:
             quillet.kill()
-            sys.exit("memory_guard_test: no Quillet window")
+            raise AssertionError(f"no Quillet window within {START_LIMIT_SECONDS} s")
         time.sleep(0.05)
-
-
-def report(results):
-    """Prints each result; returns how many passed and how many failed."""
-    for name, passed in results:
-        print(f"{'ok  ' if passed else 'FAIL'} {name}", flush=True)
-    failed = sum(not passed for _, passed in results)
-    return len(results) - failed, failed
-
-
-def summary(counts):
-    passed, failed = counts
-    print(f"{passed} passed, {failed} failed")
-    return 1 if failed else 0
 
 
 def read_replaced_passwords(command, **options):
@@ -96,7 +84,8 @@ def read_replaced_passwords(command, **options):
 
 
 def attack(program, home):
-    """The attacker's side: starts Quillet, waits for its window, and tries every attempt."""
+    """The attacker's side: starts Quillet, waits for its window, and tries every attempt; returns
+    each finding as (description, passed)."""
     before = set(os.listdir(home))
     quillet = subprocess.Popen([program], cwd=home, env=dict(os.environ, HOME=home),
                                stderr=subprocess.DEVNULL)
@@ -122,44 +111,70 @@ def attack(program, home):
     results[f"ended by SIGSEGV (status {status}), with no core {cores}"] = (
         status != 0 and not cores)
     results[f"left its fresh home as it was {sorted(left)}"] = not left
+    return list(results.items())
 
-    return report(list(results.items()))[1]
 
+class MemoryGuardTest(unittest.TestCase):
+    """main sets the program, and which edition it is, from the command line."""
+    program, windows, same_user_only = None, False, False
 
-def main():
-    if sys.argv[1] == "--attack":
-        return attack(sys.argv[2], sys.argv[3])
-    if sys.argv[1] == "--windows":
-        # Wine's own text drawing copies what it draws into blocks it frees unwiped, where no
-        # program can reach them. The heap's free checking, the global flag a debugger sets on
-        # Windows, fills every freed block, so that what is found is what the program keeps
-        # alive: its own texts and its boxes' buffers.
-        options = IMAGE_OPTIONS + "\\" + os.path.basename(sys.argv[2])
-        subprocess.run(["wine", "reg", "add", options, "/v", "GlobalFlag", "/t", "REG_DWORD",
-                        "/d", "0x20", "/f"], check=True, capture_output=True)
-        return summary(report(read_replaced_passwords(["wine", sys.argv[2]])))
-    same_user_only = sys.argv[1] == "--same-user-only"
-    # Everything the unprivileged user needs is copied where it may read it.
-    nobody = pwd.getpwnam("nobody")
-    with tempfile.TemporaryDirectory() as home:
-        program = shutil.copy(sys.argv[-1], home)
+    @classmethod
+    def setUpClass(cls):
+        if cls.windows:
+            # Wine's own text drawing copies what it draws into blocks it frees unwiped, where no
+            # program can reach them. The heap's free checking, the global flag a debugger sets
+            # on Windows, fills every freed block, so that what is found is what the program
+            # keeps alive: its own texts and its boxes' buffers.
+            options = IMAGE_OPTIONS + "\\" + os.path.basename(cls.program)
+            subprocess.run(["wine", "reg", "add", options, "/v", "GlobalFlag", "/t", "REG_DWORD",
+                            "/d", "0x20", "/f"], check=True, capture_output=True)
+            return
+        # Everything the unprivileged user needs is copied where it may read it.
+        nobody = pwd.getpwnam("nobody")
+        home = cls.home = tempfile.mkdtemp()
+        cls.addClassCleanup(shutil.rmtree, home)
+        cls.home_program = shutil.copy(cls.program, home)
         for module in (__file__, password_traces.__file__):
             shutil.copy(module, home)
         os.chown(home, nobody.pw_uid, nobody.pw_gid)
         os.chmod(home, 0o755)
-        as_nobody = {"cwd": home, "user": nobody.pw_uid, "group": nobody.pw_gid,
-                     "extra_groups": [], "env": {"PATH": os.environ["PATH"],
-                                                 "DISPLAY": os.environ["DISPLAY"], "HOME": home}}
-        passed, failed = report([] if same_user_only else
-                                read_replaced_passwords([program], **as_nobody))
-        attempts = subprocess.run([sys.executable, os.path.join(home, os.path.basename(__file__)),
-                                   "--attack", program, home], stdout=subprocess.PIPE, text=True,
-                                  **as_nobody)
-        print(attempts.stdout, end="")
-        status = summary((passed + attempts.stdout.count("ok  "),
-                          failed + attempts.stdout.count("FAIL")))
-        return status or attempts.returncode
+        cls.as_nobody = {"cwd": home, "user": nobody.pw_uid, "group": nobody.pw_gid,
+                         "extra_groups": [], "env": {"PATH": os.environ["PATH"],
+                                                     "DISPLAY": os.environ["DISPLAY"],
+                                                     "HOME": home}}
+
+    def check(self, findings):
+        for description, passed in findings:
+            with self.subTest(description):
+                self.assertTrue(passed)
+
+    def test_root_finds_no_replaced_password(self):
+        if self.same_user_only:
+            self.skipTest("the allocator keeps freed blocks as they were")
+        if self.windows:
+            self.check(read_replaced_passwords(["wine", self.program]))
+        else:
+            self.check(read_replaced_passwords([self.home_program], **self.as_nobody))
+
+    def test_the_same_user_is_refused_and_gets_no_core(self):
+        if self.windows:
+            self.skipTest("the guard against the same user is the Linux edition's")
+        script = os.path.join(self.home, os.path.basename(__file__))
+        attempts = subprocess.run(
+            [sys.executable, script, "--attack", self.home_program, self.home],
+            stdout=subprocess.PIPE, text=True, check=True, **self.as_nobody)
+        self.check(json.loads(attempts.stdout))
+
+
+def main():
+    if sys.argv[1] == "--attack":
+        json.dump(attack(sys.argv[2], sys.argv[3]), sys.stdout)
+        return
+    MemoryGuardTest.program = sys.argv[-1]
+    MemoryGuardTest.windows = sys.argv[1] == "--windows"
+    MemoryGuardTest.same_user_only = sys.argv[1] == "--same-user-only"
+    unittest.main(argv=sys.argv[:1], verbosity=2)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()

@@ -13,6 +13,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import unittest
 import warnings
 
 import pyatspi
@@ -25,67 +26,73 @@ SOCKET = "wayland-quillet-test"
 MARKS = {"x-kde-passwordManagerHint": "secret", "application/x-copyq-hidden": "1"}
 
 
-def paste(environment, *arguments):
-    return subprocess.run(["wl-paste", "--no-newline", *arguments], env=environment,
-                          capture_output=True, text=True, timeout=WAIT_LIMIT_SECONDS).stdout
+class WaylandTest(unittest.TestCase):
+    """Set by main from the command line."""
+    program = None
+    shared = None
 
+    @classmethod
+    def setUpClass(cls):
+        warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
+        runtime = tempfile.mkdtemp()
+        cls.environment = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=SOCKET)
+        cls.environment.pop("DISPLAY")  # nothing may fall back to the X server
+        # The kiosk shell gives the one client the whole output and the keyboard.
+        cls.weston = subprocess.Popen(
+            ["weston", "--backend=x11-backend.so", "--shell=kiosk-shell.so",
+             f"--socket={SOCKET}", "--width=800", "--height=600", "--idle-time=0"],
+            env=dict(cls.environment, DISPLAY=os.environ["DISPLAY"]), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        cls.quillet = None
+        try:
+            wait_for(lambda: os.path.exists(os.path.join(runtime, SOCKET)), "Weston",
+                     START_LIMIT_SECONDS)
+            cls.quillet = subprocess.Popen([cls.program], env=dict(
+                cls.environment, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+            cls.window = wait_for(lambda: window_of(cls.quillet.pid),
+                                  "the window on the accessibility bus", START_LIMIT_SECONDS)
+        except BaseException:
+            cls.tearDownClass()
+            raise
 
-def main():
-    warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
-    shared = load(sys.argv[2])
-    runtime = tempfile.mkdtemp()
-    environment = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=SOCKET)
-    environment.pop("DISPLAY")  # nothing may fall back to the X server
-    # The kiosk shell gives the one client the whole output and the keyboard.
-    weston = subprocess.Popen(
-        ["weston", "--backend=x11-backend.so", "--shell=kiosk-shell.so", f"--socket={SOCKET}",
-         "--width=800", "--height=600", "--idle-time=0"],
-        env=dict(environment, DISPLAY=os.environ["DISPLAY"]), stdout=subprocess.DEVNULL,
-        stderr=subprocess.DEVNULL)
-    quillet = None
-    try:
-        wait_for(lambda: os.path.exists(os.path.join(runtime, SOCKET)), "Weston",
-                 START_LIMIT_SECONDS)
-        quillet = subprocess.Popen([sys.argv[1]], env=dict(
-            environment, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-        window = wait_for(lambda: window_of(quillet.pid), "the window on the accessibility bus",
-                          START_LIMIT_SECONDS)
-        shown = shown_controls(window)
-        designed = designed_controls(shared)
-        controls = {child.name: child for child in window}
+    @classmethod
+    def tearDownClass(cls):
+        if cls.quillet is not None:
+            cls.quillet.terminate()
+            cls.quillet.wait(WAIT_LIMIT_SECONDS)
+        cls.weston.terminate()
+        cls.weston.wait(WAIT_LIMIT_SECONDS)
 
-        controls[shared["spoken"]["Command1"]].queryAction().doAction(0)
-        password_box = controls[shared["spoken"]["Text9"]]
+    def paste(self, *arguments):
+        return subprocess.run(["wl-paste", "--no-newline", *arguments], env=self.environment,
+                              capture_output=True, text=True, timeout=WAIT_LIMIT_SECONDS).stdout
+
+    def test_the_window_shows_every_control_once_by_name_and_role(self):
+        self.assertEqual(shown_controls(self.window), designed_controls(self.shared))
+
+    def test_a_password_copied_with_its_keys_reaches_wl_paste_with_the_marks(self):
+        controls = {child.name: child for child in self.window}
+        controls[self.shared["spoken"]["Command1"]].queryAction().doAction(0)
+        password_box = controls[self.shared["spoken"]["Text9"]]
         password = wait_for(lambda: password_box.queryText().getText(0, -1), "a password")
         password_box.queryComponent().grabFocus()
         wait_for(lambda: password_box.getState().contains(pyatspi.STATE_FOCUSED), "the focus")
         # Into Weston's window on the X server, which hands the keys to the focused client.
         subprocess.run(["xdotool", "mousemove", "400", "300", "key", "ctrl+a", "ctrl+c"],
                        check=True)
-        wait_for(lambda: paste(environment) == password, "the password on the clipboard")
-
-        types = paste(environment, "--list-types").split("\n")
-        results = {
-            f"the window shows its {sum(designed.values())} controls over AT-SPI, each once, by "
-            f"name and role ({sum(shown.values())} shown)": shown == designed,
-            "the password copied with Ctrl+C reaches wl-paste": paste(environment) == password,
-        }
+        wait_for(lambda: self.paste() == password, "the password on the clipboard")
+        types = self.paste("--list-types").split("\n")
         for mark, value in MARKS.items():
-            results[f"the copy carries {mark} = {value}"] = (
-                mark in types and paste(environment, "--type", mark) == value)
-    finally:
-        if quillet is not None:
-            quillet.terminate()
-            quillet.wait(WAIT_LIMIT_SECONDS)
-        weston.terminate()
-        weston.wait(WAIT_LIMIT_SECONDS)
+            with self.subTest(mark):
+                self.assertIn(mark, types)
+                self.assertEqual(self.paste("--type", mark), value)
 
-    for name, passed in results.items():
-        print(f"{'ok  ' if passed else 'FAIL'} {name}")
-    failed = sum(not passed for passed in results.values())
-    print(f"{len(results) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+
+def main():
+    WaylandTest.program = sys.argv[1]
+    WaylandTest.shared = load(sys.argv[2])
+    unittest.main(argv=sys.argv[:1], verbosity=2)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()
