@@ -23,17 +23,18 @@
 #include "password/system_random.h"
 #include "support/scenarios.h"
 #include "support/scripted_random.h"
+#include "support/window_scenarios.h"
+#include "ui/qt/widget_factory.h"
 
 namespace quillet::qt {
 namespace {
 
-bool OnlyFrom(const QString& text, std::string_view characters) {
-  return text.toStdString().find_first_not_of(characters) == std::string::npos;
-}
+using testing::Key;
+using testing::WindowScenarios;
 
 // QTest::keyClicks asserts on text outside ASCII; an input method delivers such text as
 // key events without a key code.
-void TypeText(QWidget* widget, const QString& text) {
+void TypeKeys(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
     if (c.unicode() < 0x80) {
       QTest::keyClick(widget, c.toLatin1());
@@ -43,21 +44,85 @@ void TypeText(QWidget* widget, const QString& text) {
   }
 }
 
-// Brings a box to a new text with the keys a user would press: the characters it gains at its
-// end, a backspace at its end, or the new text typed over the whole text selected.
-void Type(QLineEdit* box, const QString& text) {
-  box->setFocus();
-  box->end(false);
-  const QString old = box->text();
-  if (text.startsWith(old)) {
-    TypeText(box, text.mid(old.size()));
-  } else if (old.size() == text.size() + 1 && old.startsWith(text)) {
-    QTest::keyClick(box, Qt::Key_Backspace);
-  } else {
-    box->selectAll();
-    TypeText(box, text);
+// The window driven in this process, with the events a user's mouse and keys would send.
+class QtWindow final : public testing::WindowDriver {
+ public:
+  explicit QtWindow(QWidget& window) : window_(window) {}
+
+  template <typename Widget>
+  Widget* Find(Control control) const {
+    auto* widget = window_.findChild<Widget*>(ToQString(NameOf(control)));
+    if (widget == nullptr) {
+      qFatal("no widget %s", NameOf(control).data());
+    }
+    return widget;
   }
-}
+  QLineEdit* Edit(Control box) const { return Find<QLineEdit>(box); }
+
+  std::string Caption() const override { return window_.windowTitle().toStdString(); }
+  std::string Text(Control box) const override { return Edit(box)->text().toStdString(); }
+  int Value(Control bar) const override { return Find<QScrollBar>(bar)->value(); }
+  bool Checked(Control option) const override { return Find<QRadioButton>(option)->isChecked(); }
+  std::optional<Control> Focused() const override {
+    const QWidget* focused = QApplication::focusWidget();
+    for (const ControlLayout& layout : ControlTable()) {
+      if (focused != nullptr && focused->objectName() == ToQString(layout.name)) {
+        return layout.control;
+      }
+    }
+    return std::nullopt;
+  }
+  testing::PixelRect ClientArea() const override { return Pixels(window_.rect()); }
+  testing::PixelRect Place(Control control) const override {
+    return Pixels(Find<QWidget>(control)->geometry());
+  }
+
+  void SetText(Control box, std::string_view text) override { Edit(box)->setText(ToQString(text)); }
+  // With the keys a user would press: the characters the box gains at its end, a backspace at
+  // its end, or the new text typed over the whole text selected.
+  void Type(Control box, std::string_view text) override {
+    QLineEdit* edit = Edit(box);
+    const QString old = edit->text();
+    const QString now = ToQString(text);
+    edit->setFocus();
+    edit->end(false);
+    if (now.startsWith(old)) {
+      TypeKeys(edit, now.mid(old.size()));
+    } else if (old.size() == now.size() + 1 && old.startsWith(now)) {
+      QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+      edit->selectAll();
+      TypeKeys(edit, now);
+    }
+  }
+  void Paste(Control box, std::string_view text) override {
+    QApplication::clipboard()->setText(ToQString(text));
+    Edit(box)->selectAll();
+    Edit(box)->paste();
+  }
+  void Click(Control button) override {
+    QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+  }
+  void Press(Key key, bool shift) override {
+    constexpr Qt::Key kKeys[] = {Qt::Key_Tab, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
+    const Qt::Key pressed = key == Key::Tab && shift ? Qt::Key_Backtab : kKeys[int(key)];
+    QTest::keyClick(QApplication::focusWidget(), pressed,
+                    shift ? Qt::ShiftModifier : Qt::NoModifier);
+  }
+  void TypeText(std::string_view text) override {
+    TypeKeys(QApplication::focusWidget(), ToQString(text));
+  }
+  void Focus(Control control) override { Find<QWidget>(control)->setFocus(Qt::TabFocusReason); }
+  // Events sent here are handled before the call that sends them returns.
+  bool Settles(const std::function<bool()>& done) const override { return done(); }
+
+ private:
+  static testing::PixelRect Pixels(const QRect& r) {
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+  }
+
+  QWidget& window_;
+};
 
 }  // namespace
 
@@ -68,35 +133,32 @@ class FormWindowTest : public QObject {
   SystemRandom random_;
   std::unique_ptr<Form1> form_;
   std::unique_ptr<FormWindow> window_;
+  std::optional<QtWindow> driver_;
 
-  template <typename Widget>
-  Widget* Find(std::string_view name) const {
-    auto* widget = window_->findChild<Widget*>(QString::fromUtf8(name));
-    if (widget == nullptr) {
-      qFatal("no widget %s", std::string(name).c_str());
-    }
-    return widget;
-  }
   template <typename Widget>
   Widget* Find(Control control) const {
-    return Find<Widget>(LayoutOf(control).name);
+    return driver_->Find<Widget>(control);
   }
-  QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
-  QLineEdit* Edit(Control control) const { return Find<QLineEdit>(control); }
-  QScrollBar* Bar(const char* name) const { return Find<QScrollBar>(name); }
-  QRadioButton* Option(const char* name) const { return Find<QRadioButton>(name); }
-  QRadioButton* Option(Control control) const { return Find<QRadioButton>(control); }
+  QLineEdit* Edit(Control box) const { return Find<QLineEdit>(box); }
+  QScrollBar* Bar(Control bar) const { return Find<QScrollBar>(bar); }
 
-  void ClickGenerate() { QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton); }
+  void ClickGenerate() { driver_->Click(Control::Command1); }
 
   void ClickRightArrow(QScrollBar* bar) {
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
                       QPoint(bar->width() - 3, bar->height() / 2));
   }
 
+  void Run(void (WindowScenarios::*scenario)()) {
+    WindowScenarios scenarios(*driver_);
+    (scenarios.*scenario)();
+    QVERIFY2(scenarios.Failures().empty(), scenarios.Failures().c_str());
+  }
+
   void Open(RandomSource& random) {
     form_ = std::make_unique<Form1>(random);
     window_ = std::make_unique<FormWindow>(*form_);
+    driver_.emplace(*window_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }
@@ -108,71 +170,52 @@ class FormWindowTest : public QObject {
   void init() { Open(random_); }
 
   void cleanup() {
+    driver_.reset();
     window_.reset();
     form_.reset();
   }
 
-  void startsWithTheDesignValues() {
-    QCOMPARE(window_->windowTitle(), QString::fromUtf8(testing::kWindowCaption));
-    for (const auto& [box, text] : testing::kStartUpTexts) {
-      QCOMPARE(Edit(box)->text(), QString::fromUtf8(text));
-    }
-    for (const auto& [bar, value] : testing::kStartUpValues) {
-      QCOMPARE(Find<QScrollBar>(bar)->value(), value);
-    }
-    QVERIFY(Option(testing::kStartUpOption)->isChecked());
-    QVERIFY(!Option(testing::kOtherOption)->isChecked());
-    QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(testing::kTabStops[0]));
-  }
+  void startsWithTheDesignValues() { Run(&WindowScenarios::StartsWithTheDesignValues); }
 
-  void aPasteOfAnyLengthIsKeptWhole() {
-    const QString long_text(40000, u'7');
-    QApplication::clipboard()->setText(long_text);
-    Edit(Control::Text2)->selectAll();
-    Edit(Control::Text2)->paste();
-    QCOMPARE(Edit(Control::Text2)->text().size(), long_text.size());
-  }
+  void aPasteOfAnyLengthIsKeptWhole() { Run(&WindowScenarios::APasteOfAnyLengthIsKeptWhole); }
 
   void startUpSizeShowsOnlyTheGeneratorsTopRows() {
-    const QRect client = window_->rect();
-    for (const ControlLayout& layout : ControlTable()) {
-      const QRect place = Find<QWidget>(layout.control)->geometry();
-      const bool shown = testing::ShownAtStartUp(layout.control);
-      QVERIFY2(shown ? client.contains(place) : !client.intersects(place), layout.name.data());
-    }
+    Run(&WindowScenarios::StartUpSizeShowsOnlyTheGeneratorsTopRows);
   }
 
   void looksAsDesigned() {
     const QColor pink(255, 192, 255);
-    QCOMPARE(Edit("Text6")->palette().color(QPalette::Base), pink);
-    QCOMPARE(Edit("Text7")->palette().color(QPalette::Base), pink);
-    QVERIFY(Edit("Text5")->palette().color(QPalette::Base) != pink);
+    QCOMPARE(Edit(Control::Text6)->palette().color(QPalette::Base), pink);
+    QCOMPARE(Edit(Control::Text7)->palette().color(QPalette::Base), pink);
+    QVERIFY(Edit(Control::Text5)->palette().color(QPalette::Base) != pink);
 
     // The password boxes need a face with Japanese glyphs; the labels rely on the system's
     // fallback to one. A box takes its face once it has something to draw: the caret of the
     // focus, or a password.
     QVERIFY(!QFontDatabase::families(QFontDatabase::Japanese).isEmpty());
-    Edit("Text9")->setFocus();
-    QCOMPARE(Edit("Text9")->font().pointSize(), 12);
+    Edit(Control::Text9)->setFocus();
+    QCOMPARE(Edit(Control::Text9)->font().pointSize(), 12);
     ClickGenerate();
-    for (const char* name : {"Text1", "Text9", "Text10"}) {
-      const QFont font = Edit(name)->font();
+    for (const Control box : {Control::Text1, Control::Text9, Control::Text10}) {
+      const QFont font = Edit(box)->font();
       QCOMPARE(font.pointSize(), 12);
       QCOMPARE(font.weight(), QFont::Normal);
       QVERIFY2(QFontDatabase::families(QFontDatabase::Japanese).contains(QFontInfo(font).family()),
                qPrintable(QFontInfo(font).family()));
     }
-    QCOMPARE(Edit("Text8")->font(), QApplication::font());
-    QCOMPARE(Find<QLabel>("Label13")->text(), QStringLiteral("桁"));
+    QCOMPARE(Edit(Control::Text8)->font(), QApplication::font());
+    QCOMPARE(Find<QLabel>(Control::Label13)->text(), QStringLiteral("桁"));
 
     // Each scroll bar is drawn above the label it overlaps.
     const QObjectList children = window_->children();
-    QVERIFY(children.indexOf(Bar("HScroll1")) > children.indexOf(Find<QLabel>("Label13")));
-    QVERIFY(children.indexOf(Bar("HScroll2")) > children.indexOf(Find<QLabel>("Label14")));
+    QVERIFY(children.indexOf(Bar(Control::HScroll1)) >
+            children.indexOf(Find<QLabel>(Control::Label13)));
+    QVERIFY(children.indexOf(Bar(Control::HScroll2)) >
+            children.indexOf(Find<QLabel>(Control::Label14)));
   }
 
   void everyControlHasANameToSpeak() {
-    QCOMPARE(Edit("Text2")->accessibleName(), QStringLiteral("預け入れ金額(万円)"));
+    QCOMPARE(Edit(Control::Text2)->accessibleName(), QStringLiteral("預け入れ金額(万円)"));
     QStringList names;
     for (QWidget* widget : window_->findChildren<QWidget*>()) {
       if (qobject_cast<QLabel*>(widget) == nullptr && widget->focusPolicy() != Qt::NoFocus &&
@@ -200,137 +243,58 @@ class FormWindowTest : public QObject {
       QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(box);
       edit->editableTextInterface()->replaceText(0, static_cast<int>(box->text().size()), text);
     };
-    write(Edit("Text11"), QStringLiteral("5"));
-    QCOMPARE(Bar("HScroll2")->value(), 5);
+    write(Edit(Control::Text11), QStringLiteral("5"));
+    QCOMPARE(Bar(Control::HScroll2)->value(), 5);
     for (const auto& [box, text, before_tax, after_tax] : testing::kCalculatorKeystrokes) {
       write(Edit(box), QString::fromUtf8(text));
-      QCOMPARE(Edit("Text6")->text(), QString::fromUtf8(before_tax));
-      QCOMPARE(Edit("Text7")->text(), QString::fromUtf8(after_tax));
+      QCOMPARE(Edit(Control::Text6)->text(), QString::fromUtf8(before_tax));
+      QCOMPARE(Edit(Control::Text7)->text(), QString::fromUtf8(after_tax));
     }
   }
 
   void theButtonDrawsThreePasswordsFromTheChosenSet() {
-    for (const testing::Generation& generation : testing::kGenerations) {
-      const QString shown = Edit("Text1")->text();
-      QTest::mouseClick(Option(generation.option), Qt::LeftButton);
-      for (const Control option : {testing::kStartUpOption, testing::kOtherOption}) {
-        QCOMPARE(Option(option)->isChecked(), option == generation.option);
-      }
-      QCOMPARE(Edit("Text1")->text(), shown);
-      Edit("Text8")->setText(QString::fromUtf8(generation.length1_text));
-      Edit("Text11")->setText(QString::fromUtf8(generation.length2_text));
-
-      ClickGenerate();
-      QVERIFY(Edit("Text1")->text() != shown);
-      QCOMPARE(Edit("Text1")->text().size(), 30);
-      QCOMPARE(Edit("Text9")->text().size(), generation.length1);
-      QCOMPARE(Edit("Text10")->text().size(), generation.length2);
-      QVERIFY(OnlyFrom(Edit("Text1")->text() + Edit("Text9")->text() + Edit("Text10")->text(),
-                       generation.characters));
-    }
+    Run(&WindowScenarios::TheButtonDrawsThreePasswordsFromTheChosenSet);
   }
 
-  void aLengthIsTypedKeyByKey() {
-    QLineEdit* length = Edit("Text8");
-    length->setFocus();
-    length->selectAll();
-    QTest::keyClick(length, Qt::Key_1);
-    QCOMPARE(Bar("HScroll1")->value(), 1);
-    QTest::keyClick(length, Qt::Key_2);
-    QCOMPARE(length->text(), QStringLiteral("12"));
-    QCOMPARE(length->cursorPosition(), 2);
-    QCOMPARE(Bar("HScroll1")->value(), 12);
-    QVERIFY(Edit("Text9")->text().isEmpty());
-
-    ClickGenerate();
-    length->setFocus();
-    length->selectAll();
-    QTest::keyClicks(length, "7");
-    QCOMPARE(Bar("HScroll1")->value(), 7);
-    QCOMPARE(Edit("Text9")->text().size(), 7);
-
-    // A text no scroll bar can show stays as typed and leaves the bar where it is.
-    QTest::keyClick(length, Qt::Key_0);
-    QCOMPARE(length->text(), QStringLiteral("70"));
-    QCOMPARE(Bar("HScroll1")->value(), 7);
-
-    // Full-width digits from an input method read like ASCII ones.
-    length->selectAll();
-    TypeText(length, QStringLiteral("１５"));
-    QCOMPARE(Bar("HScroll1")->value(), 15);
-    QCOMPARE(Edit("Text9")->text().size(), 15);
-  }
+  void aLengthIsTypedKeyByKey() { Run(&WindowScenarios::ALengthIsTypedKeyByKey); }
 
   void aScrollBarRegeneratesOnlyWhenItsRowShowsAPassword() {
-    QScrollBar* bar = Bar("HScroll1");
+    QScrollBar* bar = Bar(Control::HScroll1);
     ClickRightArrow(bar);
-    QCOMPARE(Edit("Text8")->text(), QStringLiteral("11"));
+    QCOMPARE(Edit(Control::Text8)->text(), QStringLiteral("11"));
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Right);
-    QCOMPARE(Edit("Text8")->text(), QStringLiteral("12"));
-    QVERIFY(Edit("Text9")->text().isEmpty());
+    QCOMPARE(Edit(Control::Text8)->text(), QStringLiteral("12"));
+    QVERIFY(Edit(Control::Text9)->text().isEmpty());
 
     ClickGenerate();
-    const QString before = Edit("Text1")->text();
+    const QString before = Edit(Control::Text1)->text();
     QTest::keyClick(bar, Qt::Key_Left);
-    QCOMPARE(Edit("Text8")->text(), QStringLiteral("11"));
-    QCOMPARE(Edit("Text9")->text().size(), 11);
-    QVERIFY(Edit("Text1")->text() != before);
+    QCOMPARE(Edit(Control::Text8)->text(), QStringLiteral("11"));
+    QCOMPARE(Edit(Control::Text9)->text().size(), 11);
+    QVERIFY(Edit(Control::Text1)->text() != before);
 
     // The other row regenerates all three as well.
-    ClickRightArrow(Bar("HScroll2"));
-    QCOMPARE(Edit("Text11")->text(), QStringLiteral("21"));
-    QCOMPARE(Edit("Text10")->text().size(), 21);
+    ClickRightArrow(Bar(Control::HScroll2));
+    QCOMPARE(Edit(Control::Text11)->text(), QStringLiteral("21"));
+    QCOMPARE(Edit(Control::Text10)->text().size(), 21);
 
     // At the end of the range nothing moves and nothing is drawn.
     bar->setValue(50);
-    const QString at_end = Edit("Text1")->text();
+    const QString at_end = Edit(Control::Text1)->text();
     QTest::keyClick(bar, Qt::Key_Right);
-    QCOMPARE(Edit("Text8")->text(), QStringLiteral("50"));
-    QCOMPARE(Edit("Text1")->text(), at_end);
+    QCOMPARE(Edit(Control::Text8)->text(), QStringLiteral("50"));
+    QCOMPARE(Edit(Control::Text1)->text(), at_end);
   }
 
-  void theCalculatorFollowsEveryKey() {
-    for (const auto& [box, text, before_tax, after_tax] : testing::kCalculatorKeystrokes) {
-      Type(Edit(box), QString::fromUtf8(text));
-      QCOMPARE(Edit(box)->text(), QString::fromUtf8(text));
-      QCOMPARE(Edit("Text6")->text(), QString::fromUtf8(before_tax));
-      QCOMPARE(Edit("Text7")->text(), QString::fromUtf8(after_tax));
-    }
-  }
+  void theCalculatorFollowsEveryKey() { Run(&WindowScenarios::TheCalculatorFollowsEveryKey); }
 
   void tabVisitsEveryControlInTheDesignedOrder() {
-    QStringList cycle;
-    for (const Control stop : testing::kTabStops) {
-      cycle << QString::fromUtf8(LayoutOf(stop).name);
-    }
-    cycle << cycle.front();
-    // Each list starts and ends on the button: one lap of the cycle.
-    const auto lap = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-      QStringList visited{QApplication::focusWidget()->objectName()};
-      for (qsizetype i = 1; i < cycle.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        visited << QApplication::focusWidget()->objectName();
-      }
-      return visited;
-    };
-    QCOMPARE(lap(Qt::Key_Tab, Qt::NoModifier), cycle);
-    QStringList backward = lap(Qt::Key_Backtab, Qt::ShiftModifier);
-    std::ranges::reverse(backward);
-    QCOMPARE(backward, cycle);
+    Run(&WindowScenarios::TabVisitsEveryControlInTheDesignedOrder);
   }
 
   void theOptionButtonsAreOneStopOnTheSelectedOne() {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), Option("Option2"));
-    QTest::keyClick(Option("Option2"), Qt::Key_Down);
-    QVERIFY(Option("Option1")->isChecked());
-    QCOMPARE(QApplication::focusWidget(), Option("Option1"));
-    QTest::keyClick(Option("Option1"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), Option("Option1"));
+    Run(&WindowScenarios::TheOptionButtonsAreOneStopOnTheSelectedOne);
   }
 
   void aFailingRandomSourceIsShownAndChangesNothing() {
@@ -341,8 +305,8 @@ class FormWindowTest : public QObject {
     auto* message = window_->findChild<QMessageBox*>();
     QVERIFY(message != nullptr);
     QVERIFY(message->isVisible());
-    QVERIFY(Edit("Text1")->text().isEmpty());
-    QVERIFY(Edit("Text9")->text().isEmpty());
+    QVERIFY(Edit(Control::Text1)->text().isEmpty());
+    QVERIFY(Edit(Control::Text9)->text().isEmpty());
     message->close();
   }
 };

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/control_table.h"
+#include "support/scenarios.h"
 #include "ui/win32/control_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace quillet::win32::testing {
 namespace {
@@ -63,7 +65,7 @@ QuilletProcess::QuilletProcess() {
   }
   WaitForInputIdle(process_.hProcess,
                    static_cast<DWORD>(std::chrono::milliseconds(kPatience).count()));
-  const bool found = WaitUntil([this] {
+  const bool found = Settles([this] {
     window_ = FindWindowW(kFormClassName, nullptr);
     return window_ != nullptr && IsWindowVisible(window_) && Answers(window_);
   });
@@ -88,18 +90,36 @@ HWND QuilletProcess::Child(Control control) const {
   return GetDlgItem(window_, ControlId(control));
 }
 
-std::wstring QuilletProcess::Text(Control text_box) const {
+std::string QuilletProcess::Caption() const {
+  return Narrow(WindowText(window_));
+}
+
+std::string QuilletProcess::Text(Control text_box) const {
   // GetWindowTextW does not read another process's edit boxes; WM_GETTEXT does.
   HWND box = Child(text_box);
   std::wstring text(static_cast<std::size_t>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
   const auto length =
       SendMessageW(box, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
-  return text;
+  return Narrow(text);
 }
 
-void QuilletProcess::SetText(Control text_box, const std::wstring& text) const {
-  SendMessageW(Child(text_box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void QuilletProcess::SetText(Control text_box, std::string_view text) {
+  SendMessageW(Child(text_box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+void QuilletProcess::Paste(Control text_box, std::string_view text) {
+  const std::wstring wide = Widen(text);
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1,
+              static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+  }
+  SendMessageW(Child(text_box), WM_PASTE, 0, 0);
 }
 
 int QuilletProcess::Value(Control scroll_bar) const {
@@ -110,7 +130,7 @@ bool QuilletProcess::Checked(Control option_button) const {
   return SendMessageW(Child(option_button), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void QuilletProcess::Click(Control button) const {
+void QuilletProcess::Click(Control button) {
   SendMessageW(Child(button), BM_CLICK, 0, 0);
 }
 
@@ -119,21 +139,35 @@ void QuilletProcess::Scroll(Control scroll_bar, WORD request, WORD position) con
                reinterpret_cast<LPARAM>(Child(scroll_bar)));
 }
 
-bool QuilletProcess::Focused(Control& control) const {
+std::optional<Control> QuilletProcess::Focused() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
-  if (!GetGUIThreadInfo(process_.dwThreadId, &info)) {
-    return false;
+  if (GetGUIThreadInfo(process_.dwThreadId, &info)) {
+    for (const ControlLayout& layout : ControlTable()) {
+      if (Child(layout.control) == info.hwndFocus) {
+        return layout.control;
+      }
+    }
   }
-  const auto controls = ControlTable();
-  const auto focused = std::find_if(controls.begin(), controls.end(), [&](const ControlLayout& c) {
-    return Child(c.control) == info.hwndFocus;
-  });
-  if (focused == controls.end()) {
-    return false;
-  }
-  control = focused->control;
-  return true;
+  return std::nullopt;
+}
+
+quillet::testing::PixelRect QuilletProcess::ClientArea() const {
+  RECT client{};
+  GetClientRect(window_, &client);
+  return {client.left, client.top, client.right, client.bottom};
+}
+
+quillet::testing::PixelRect QuilletProcess::Place(Control control) const {
+  RECT place{};
+  GetWindowRect(Child(control), &place);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+  return {place.left, place.top, place.right, place.bottom};
+}
+
+void QuilletProcess::Press(quillet::testing::Key key, bool shift) {
+  constexpr WORD kKeys[] = {VK_TAB, VK_LEFT, VK_RIGHT, VK_DOWN};
+  PressKey(kKeys[static_cast<int>(key)], shift);
 }
 
 void QuilletProcess::PressKey(WORD virtual_key, bool shift, bool control) const {
@@ -155,13 +189,29 @@ void QuilletProcess::PressKey(WORD virtual_key, bool shift, bool control) const 
   Send(inputs);
 }
 
-void QuilletProcess::TypeText(const std::wstring& text) const {
-  for (const wchar_t c : text) {
+void QuilletProcess::TypeText(std::string_view text) {
+  for (const wchar_t c : Widen(text)) {
     Send({KeyInput(0, c, KEYEVENTF_UNICODE), KeyInput(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)});
   }
 }
 
-bool QuilletProcess::WaitUntil(const std::function<bool()>& done) const {
+// One Tab at a time, each once the one before has moved the focus, the shorter way round.
+void QuilletProcess::Focus(Control control) {
+  using quillet::testing::kTabStops;
+  // A control that is no stop, or nothing, counts as one past the last.
+  const auto stop_of = [](std::optional<Control> c) {
+    return std::ranges::find(kTabStops, c.value_or(Control::Label1)) - std::begin(kTabStops);
+  };
+  const auto stops = std::ssize(kTabStops);
+  for (auto i = stops; i > 0 && Focused() != control; --i) {
+    const std::optional<Control> before = Focused();
+    const auto ahead = (stop_of(control) - stop_of(before) + stops) % stops;
+    Press(quillet::testing::Key::Tab, ahead > stops / 2);
+    Settles([&] { return Focused() != before; });
+  }
+}
+
+bool QuilletProcess::Settles(const std::function<bool()>& done) const {
   const auto deadline = std::chrono::steady_clock::now() + kPatience;
   while (!done()) {
     if (std::chrono::steady_clock::now() > deadline) {

@@ -4,19 +4,18 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
-#include "app/control.h"
+#include "support/window_scenarios.h"
 
 namespace quillet::win32::testing {
 
 // The Windows edition running in a process of its own, driven from outside as a user or a
 // testing tool would: window messages, and real keyboard input for what only keys can do.
-class QuilletProcess {
+class QuilletProcess final : public quillet::testing::WindowDriver {
  public:
   QuilletProcess();  // starts quillet.exe from this program's folder and waits for its window
-  ~QuilletProcess();
+  ~QuilletProcess() override;
 
   QuilletProcess(const QuilletProcess&) = delete;
   QuilletProcess& operator=(const QuilletProcess&) = delete;
@@ -24,22 +23,29 @@ class QuilletProcess {
   HWND Window() const { return window_; }
   HWND Child(Control control) const;
 
-  std::wstring Text(Control text_box) const;
-  void SetText(Control text_box, const std::wstring& text) const;
-  int Value(Control scroll_bar) const;
-  bool Checked(Control option_button) const;
-  void Click(Control button) const;
+  std::string Caption() const override;
+  std::string Text(Control text_box) const override;
+  int Value(Control scroll_bar) const override;
+  bool Checked(Control option_button) const override;
+  std::optional<Control> Focused() const override;
+  quillet::testing::PixelRect ClientArea() const override;
+  quillet::testing::PixelRect Place(Control control) const override;
+
+  void SetText(Control text_box, std::string_view text) override;
+  // The edit control reports a keystroke's change as it reports any new text: the same
+  // notification, after the change.
+  void Type(Control text_box, std::string_view text) override { SetText(text_box, text); }
+  void Paste(Control text_box, std::string_view text) override;
+  void Click(Control button) override;
   void Scroll(Control scroll_bar, WORD request, WORD position = 0) const;
 
-  // The control that has the keyboard focus, if it is one of the window's.
-  bool Focused(Control& control) const;
-
   // Real key presses, through the system's input queue.
+  void Press(quillet::testing::Key key, bool shift = false) override;
   void PressKey(WORD virtual_key, bool shift = false, bool control = false) const;
-  void TypeText(const std::wstring& text) const;
+  void TypeText(std::string_view text) override;
+  void Focus(Control control) override;
 
-  // Waits, a bounded time, until the window has done what the input asked of it.
-  bool WaitUntil(const std::function<bool()>& done) const;
+  bool Settles(const std::function<bool()>& done) const override;
 
  private:
   PROCESS_INFORMATION process_{};
