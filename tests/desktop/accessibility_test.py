@@ -2,21 +2,17 @@
 # SPDX-License-Identifier: MIT
 """Uses the Quillet window as a screen reader does, through AT-SPI only.
 
-Run inside desktop_session.py: accessibility_test.py QUILLET_PROGRAM SCENARIOS_JSON
+Run inside harness.py: accessibility_test.py QUILLET_PROGRAM SCENARIOS_JSON
 """
 
 import os
-import subprocess
 import sys
 import unittest
-import warnings
 
 import pyatspi
 
-from atspi_scenarios import (WAIT_LIMIT_SECONDS, designed_controls, load, shown_controls,
-                             wait_for, window_of)
+from harness import Quillet, designed_controls, load_scenarios, shown_controls, wait_for
 
-START_LIMIT_SECONDS = 20  # a loaded machine may take long to start a program
 TAB = 0xFF09  # X key symbols
 DOWN = 0xFF54
 
@@ -29,18 +25,10 @@ class QuilletWindowTest(unittest.TestCase):
     program = None
     scenarios = None
 
-    @classmethod
-    def setUpClass(cls):
-        # pyatspi calls libatspi functions that are deprecated for ones it does not use yet.
-        warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
-
     def setUp(self):
-        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        self.process = subprocess.Popen([self.program], env=environment)
-        self.addCleanup(self.process.wait, WAIT_LIMIT_SECONDS)
-        self.addCleanup(self.process.terminate)
-        self.window = wait_for(lambda: window_of(self.process.pid),
-                               "the window on the accessibility bus", START_LIMIT_SECONDS)
+        self.quillet = Quillet([self.program], accessible=True)
+        self.addCleanup(self.quillet.stop)
+        self.window = self.quillet.accessible_window()
         said = {spoken: name for name, spoken in self.scenarios["spoken"].items()}
         self.controls = {said.get(child.name, child.name): child for child in self.window
                          if child.getRole() != pyatspi.ROLE_LABEL}
@@ -132,12 +120,7 @@ class QuilletWindowTest(unittest.TestCase):
         return wait_for(moved, "the keyboard to move")
 
     def test_tab_reaches_every_control(self):
-        # A window manager gives a new window the keyboard; a bare X server leaves that to us.
-        window_ids = subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
-             "--name", f"^{self.scenarios['window_caption']}$"], capture_output=True, text=True,
-            check=True).stdout.split()
-        subprocess.run(["xdotool", "windowfocus", window_ids[0]], check=True)
+        self.quillet.focus_x_window(self.scenarios["window_caption"])
         designed = self.scenarios["tab_stops"]
         wait_for(lambda: self.focused() == designed[0], "the button to have the keyboard")
 
@@ -155,5 +138,5 @@ class QuilletWindowTest(unittest.TestCase):
 
 if __name__ == "__main__":
     QuilletWindowTest.program = os.path.realpath(sys.argv.pop(1))
-    QuilletWindowTest.scenarios = load(sys.argv.pop(1))
+    QuilletWindowTest.scenarios = load_scenarios(sys.argv.pop(1))
     unittest.main(verbosity=2)

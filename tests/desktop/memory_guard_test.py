@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 """Attacks a running Quillet from another process, as malware would.
 
-Run inside desktop_session.py, as root: memory_guard_test.py [--same-user-only] QUILLET_PROGRAM
-or, for the Windows edition under Wine: memory_guard_test.py --windows QUILLET_EXE
+Run inside harness.py, as root: memory_guard_test.py [--same-user-only] QUILLET_PROGRAM SCENARIOS_JSON
+or, for the Windows edition under Wine: memory_guard_test.py --windows QUILLET_EXE WRITE_SCENARIOS_EXE
 --same-user-only leaves root's reading out, for a program whose allocator keeps freed blocks as
 they were (AddressSanitizer's, which holds them back to catch their use).
 First root, whom nothing refuses, reads the passwords Quillet replaced (password_traces.py): none
@@ -23,12 +23,11 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
+import harness
 import password_traces
 
-START_LIMIT_SECONDS = 20
 IMAGE_OPTIONS = r"HKLM\Software\Microsoft\Windows NT\CurrentVersion\Image File Execution Options"
 PTRACE_ATTACH, PTRACE_DETACH = 16, 17
 
@@ -62,34 +61,24 @@ ATTEMPTS = {
 }
 
 
-def wait_for_window(quillet):
-    deadline = time.monotonic() + START_LIMIT_SECONDS
-    while subprocess.run(["xdotool", "search", "--name", "^Quillet$", "windowfocus", "--sync"],
-                         capture_output=True).returncode != 0:
-        if time.monotonic() > deadline or quillet.poll() is not None:
-            quillet.kill()
-            raise AssertionError(f"no Quillet window within {START_LIMIT_SECONDS} s")
-        time.sleep(0.05)
-
-
-def read_replaced_passwords(command, **options):
+def read_replaced_passwords(command, scenarios, **options):
     """Root's side: starts Quillet and reads what its replaced passwords left in its memory."""
-    quillet = subprocess.Popen(command, stderr=subprocess.DEVNULL, **options)
+    quillet = harness.Quillet(command, stderr=subprocess.DEVNULL, **options)
     try:
-        wait_for_window(quillet)
-        return password_traces.attack(quillet.pid)
+        quillet.focus_x_window(scenarios["window_caption"])
+        return password_traces.attack(quillet.pid, scenarios)
     finally:
-        quillet.kill()
-        quillet.wait()
+        quillet.stop()
 
 
-def attack(program, home):
+def attack(program, home, caption):
     """The attacker's side: starts Quillet, waits for its window, and tries every attempt; returns
     each finding as (description, passed)."""
     before = set(os.listdir(home))
-    quillet = subprocess.Popen([program], cwd=home, env=dict(os.environ, HOME=home),
-                               stderr=subprocess.DEVNULL)
-    wait_for_window(quillet)
+    started = harness.Quillet([program], cwd=home, env=dict(os.environ, HOME=home),
+                              stderr=subprocess.DEVNULL)
+    started.focus_x_window(caption)
+    quillet = started.process
 
     # What the process set itself, whatever the system does with cores: no core of any size,
     # a limit the same user cannot raise, and not dumpable (the kernel gives its /proc to root).
@@ -116,7 +105,7 @@ def attack(program, home):
 
 class MemoryGuardTest(unittest.TestCase):
     """main sets the program, and which edition it is, from the command line."""
-    program, windows, same_user_only = None, False, False
+    program, scenarios, windows, same_user_only = None, None, False, False
 
     @classmethod
     def setUpClass(cls):
@@ -134,7 +123,7 @@ class MemoryGuardTest(unittest.TestCase):
         home = cls.home = tempfile.mkdtemp()
         cls.addClassCleanup(shutil.rmtree, home)
         cls.home_program = shutil.copy(cls.program, home)
-        for module in (__file__, password_traces.__file__):
+        for module in (__file__, harness.__file__, password_traces.__file__):
             shutil.copy(module, home)
         os.chown(home, nobody.pw_uid, nobody.pw_gid)
         os.chmod(home, 0o755)
@@ -152,25 +141,28 @@ class MemoryGuardTest(unittest.TestCase):
         if self.same_user_only:
             self.skipTest("the allocator keeps freed blocks as they were")
         if self.windows:
-            self.check(read_replaced_passwords(["wine", self.program]))
+            self.check(read_replaced_passwords(["wine", self.program], self.scenarios))
         else:
-            self.check(read_replaced_passwords([self.home_program], **self.as_nobody))
+            self.check(read_replaced_passwords([self.home_program], self.scenarios,
+                                               **self.as_nobody))
 
     def test_the_same_user_is_refused_and_gets_no_core(self):
         if self.windows:
             self.skipTest("the guard against the same user is the Linux edition's")
         script = os.path.join(self.home, os.path.basename(__file__))
         attempts = subprocess.run(
-            [sys.executable, script, "--attack", self.home_program, self.home],
+            [sys.executable, script, "--attack", self.home_program, self.home,
+             self.scenarios["window_caption"]],
             stdout=subprocess.PIPE, text=True, check=True, **self.as_nobody)
         self.check(json.loads(attempts.stdout))
 
 
 def main():
     if sys.argv[1] == "--attack":
-        json.dump(attack(sys.argv[2], sys.argv[3]), sys.stdout)
+        json.dump(attack(*sys.argv[2:]), sys.stdout)
         return
-    MemoryGuardTest.program = sys.argv[-1]
+    MemoryGuardTest.program = sys.argv[-2]
+    MemoryGuardTest.scenarios = harness.load_scenarios(sys.argv[-1])
     MemoryGuardTest.windows = sys.argv[1] == "--windows"
     MemoryGuardTest.same_user_only = sys.argv[1] == "--same-user-only"
     unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -3,7 +3,7 @@
 """Tabs through the Quillet window with the Orca screen reader running, and checks that Orca
 speaks the name of every control the keyboard reaches.
 
-Run inside desktop_session.py: orca_test.py QUILLET_PROGRAM SCENARIOS_JSON
+Run inside harness.py: orca_test.py QUILLET_PROGRAM SCENARIOS_JSON
 """
 
 import os
@@ -14,10 +14,10 @@ import tempfile
 import time
 import unittest
 
-from atspi_scenarios import load
+import harness
+from harness import WAIT_LIMIT_SECONDS, Quillet, load_scenarios
 
-START_LIMIT_SECONDS = 30  # Orca takes seconds to start, more on a loaded machine
-SPEECH_LIMIT_SECONDS = 5
+ORCA_LIMIT_SECONDS = 30  # Orca takes seconds to start or quit, more on a loaded machine
 
 # Orca speaks to its debug log only: no speech server, no sound device. The log is written a line
 # at a time, so that what Orca says can be read as it says it.
@@ -34,16 +34,6 @@ SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{")
 # What a text box reports as it takes the focus, as Orca receives it.
 BOX_EVENT = re.compile(r"EVENT MANAGER: (object:state-changed:focused|object:text-caret-moved|"
                        r"object:text-selection-changed) for \[text(?: \| |: ')(.*?)'?\] in")
-
-
-def stop(process):
-    """Ends a program the test started; Orca may take seconds to quit on a loaded machine."""
-    process.terminate()
-    try:
-        process.wait(START_LIMIT_SECONDS)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
 
 
 class SpeechLog:
@@ -68,7 +58,7 @@ class SpeechLog:
         """Everything said until the words, as words of their own, or within the time limit."""
         said = []
         spoken = re.compile(rf"(^|\s){re.escape(words)}(\s|\.|$)")
-        deadline = time.monotonic() + SPEECH_LIMIT_SECONDS
+        deadline = time.monotonic() + WAIT_LIMIT_SECONDS
         while time.monotonic() < deadline:
             said += self.new_speech()
             if any(spoken.search(line) for line in said):
@@ -99,19 +89,16 @@ class OrcaTest(unittest.TestCase):
         self.orca = subprocess.Popen(
             ["orca", "--user-prefs", preferences, "--debug-file", log_path],
             stdout=self.orca_output, stderr=subprocess.STDOUT)
-        self.addCleanup(stop, self.orca)
+        self.addCleanup(harness.stop, self.orca, ORCA_LIMIT_SECONDS)
         self.wait_long_for("Screen reader on.")
 
-        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        quillet = subprocess.Popen([self.program], env=environment)
-        self.addCleanup(stop, quillet)
-        window = self.wait_long_for_window(quillet.pid)
-        # A window manager gives a new window the keyboard; a bare X server leaves that to us.
-        subprocess.run(["xdotool", "windowfocus", window], check=True)
+        quillet = Quillet([self.program], accessible=True)
+        self.addCleanup(quillet.stop)
+        quillet.focus_x_window(self.caption)
         self.speech.wait_for(self.tab_stops[0])
 
     def wait_long_for(self, words):
-        deadline = time.monotonic() + START_LIMIT_SECONDS
+        deadline = time.monotonic() + ORCA_LIMIT_SECONDS
         while time.monotonic() < deadline:
             if self.orca.poll() is not None:
                 self.orca_output.seek(0)
@@ -120,17 +107,7 @@ class OrcaTest(unittest.TestCase):
                 return self.speech.wait_for(words)
             except AssertionError:
                 pass
-        self.fail(f"Orca did not say {words!r} within {START_LIMIT_SECONDS} s")
-
-    def wait_long_for_window(self, pid):
-        deadline = time.monotonic() + START_LIMIT_SECONDS
-        while time.monotonic() < deadline:
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid),
-                                    "--name", f"^{self.caption}$"], capture_output=True, text=True)
-            if found.stdout.split():
-                return found.stdout.split()[0]
-            time.sleep(0.05)
-        self.fail("no Quillet window")
+        self.fail(f"Orca did not say {words!r} within {ORCA_LIMIT_SECONDS} s")
 
     def test_every_stop_of_the_tab_key_is_announced_by_name(self):
         forwards = self.tab_stops[1:] + self.tab_stops[:1]
@@ -154,7 +131,7 @@ class OrcaTest(unittest.TestCase):
 
 if __name__ == "__main__":
     OrcaTest.program = os.path.realpath(sys.argv.pop(1))
-    shared = load(sys.argv.pop(1))
+    shared = load_scenarios(sys.argv.pop(1))
     OrcaTest.caption = shared["window_caption"]
     OrcaTest.tab_stops = [shared["spoken"][name] for name in shared["tab_stops"]]
     unittest.main(verbosity=2)

@@ -3,9 +3,10 @@
 """Builds the Debian package, checks it, unpacks it into a throwaway root and starts the program
 the way its launcher does.
 
-Run inside desktop_session.py: package_test.py BUILD_DIRECTORY
+Run inside harness.py: package_test.py BUILD_DIRECTORY
 """
 
+import contextlib
 import glob
 import json
 import os
@@ -13,12 +14,11 @@ import re
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
+from harness import START_LIMIT_SECONDS, Quillet, wait_for
 from install_test import APP_ID, INSTALLED_FILES, PROJECT, desktop_entry, validation_problems
 
-WAIT_LIMIT_SECONDS = 20  # a loaded machine may take long to start a program
 FONT_FOLDER = "/usr/share/fonts/"
 # Libraries Qt opens when they are there and does without when not.
 OPTIONAL = {"libxcursor1"}  # themed mouse pointers on X11
@@ -76,20 +76,6 @@ def mapped_files(pid):
     with open(f"/proc/{pid}/maps", encoding="utf-8") as maps:
         fields = (line.split(None, 5) for line in maps)
         return {f[5].strip() for f in fields if len(f) == 6 and f[5].startswith("/")}
-
-
-def wait_until(condition):
-    deadline = time.monotonic() + WAIT_LIMIT_SECONDS
-    while time.monotonic() < deadline:
-        if condition():
-            return True
-        time.sleep(0.05)
-    return False
-
-
-def window_shown(title):
-    window = subprocess.run(["xwininfo", "-name", title], capture_output=True, text=True)
-    return "IsViewable" in window.stdout
 
 
 class PackageTest(unittest.TestCase):
@@ -170,19 +156,21 @@ class PackageTest(unittest.TestCase):
                            PATH=f"{self.root}/usr/bin:{os.environ['PATH']}")
         errors = tempfile.TemporaryFile(mode="w+")
         self.addCleanup(errors.close)
-        program = subprocess.Popen(entry["Exec"].split(), env=environment, stderr=errors)
-        self.addCleanup(program.wait, WAIT_LIMIT_SECONDS)
-        self.addCleanup(program.terminate)
-        if not wait_until(lambda: window_shown("Quillet")):
+        program = Quillet(entry["Exec"].split(), env=environment, stderr=errors)
+        self.addCleanup(program.stop)
+        try:
+            program.focus_x_window(entry["Name"])
+        except AssertionError as error:
             errors.seek(0)
             windows = run("xwininfo", "-root", "-tree")
-            self.fail(f"no window; program status {program.poll()}, said {errors.read()!r}, "
-                      f"the X server shows {windows}")
+            self.fail(f"{error}; it said {errors.read()!r}, the X server shows {windows}")
         depends = depends_of(self.deb)
         # Qt opens a font when it first draws with it, which may come after the window is shown,
         # and may open others before the Japanese one.
-        wait_until(lambda: depends & set().union(*owners(
-            [path for path in mapped_files(program.pid) if path.startswith(FONT_FOLDER)]).values()))
+        with contextlib.suppress(AssertionError):
+            wait_for(lambda: depends & set().union(*owners([path for path in mapped_files(
+                program.pid) if path.startswith(FONT_FOLDER)]).values()), "the Japanese font",
+                     START_LIMIT_SECONDS)
 
         found = owners(mapped_files(program.pid))
         brought = dependency_closure(depends | OPTIONAL) | essential_packages()

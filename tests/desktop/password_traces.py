@@ -15,19 +15,15 @@ import subprocess
 import time
 
 FRAGMENT = 8
-ALNUM = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-HEX = "0123456789ABCDEF"
 NARROW_RUN = re.compile(rb"[0-9A-Za-z]{%d,}" % FRAGMENT)
 WIDE_RUN = re.compile(rb"(?:[0-9A-Za-z]\x00){%d,}" % FRAGMENT)
 WAIT_LIMIT_SECONDS = 10
 
-# One lap of the Tab key from the button, which has the focus at start-up.
-TAB_STOPS = ["Command1", "Text1", "Option", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
-             "HScroll1", "Text8", "Text9", "Text10", "Text11", "HScroll2"]
-
-# (control, keys, the set chosen, the two rows' lengths drawn or None). Over 20 generations:
+# (control, keys, the option selected, the two rows' lengths drawn or None). Over 20 generations:
 # lengths by the scroll bars' arrows and by typing, both sets, and a row abandoned by deleting its
-# length and pressing the button, which leaves that row's box empty.
+# length and pressing the button, which leaves that row's box empty. The option buttons are one
+# Tab stop, Option2's in the scenarios' lap, on whichever of them is selected.
+ALNUM, HEX = "Option2", "Option1"
 SEQUENCE = [
     ("Command1", ["space"], ALNUM, (10, 20)),
     ("Command1", ["space"], ALNUM, (10, 20)),
@@ -37,7 +33,7 @@ SEQUENCE = [
     ("Text8", ["BackSpace"], ALNUM, None),
     ("Text8", ["3"], ALNUM, (3, 20)),
     ("Text8", ["5"], ALNUM, (35, 20)),
-    ("Option", ["Down"], HEX, None),
+    ("Option2", ["Down"], HEX, None),
     ("Command1", ["space"], HEX, (35, 20)),
     ("Command1", ["space"], HEX, (35, 20)),
     ("HScroll2", ["Left"], HEX, (35, 19)),
@@ -48,7 +44,7 @@ SEQUENCE = [
     ("Text8", ["End", "BackSpace"], HEX, (3, 19)),
     ("Text8", ["BackSpace"], HEX, None),
     ("Command1", ["space"], HEX, (0, 19)),
-    ("Option", ["Up"], ALNUM, None),
+    ("Option2", ["Up"], ALNUM, None),
     ("Text8", ["2", "4"], ALNUM, None),  # the row's box is empty: nothing is drawn
     ("Command1", ["space"], ALNUM, (24, 19)),
     ("HScroll2", ["Right"], ALNUM, (24, 20)),
@@ -87,7 +83,7 @@ class Snapshot:
         """The new UTF-16 runs of the set's characters that are also in memory as 8-bit text,
         where an allocator's header may stand right before them."""
         return {run for run in self.wide - before.runs
-                if set(run) <= set(characters) and run not in ALNUM
+                if set(run) <= set(characters) and run not in characters
                 and any(run in text for text in self.narrow)}
 
     def holds_whole(self, password):
@@ -106,9 +102,11 @@ def press(keys):
     subprocess.run(["xdotool", "key", "--delay", "0", *keys], check=True)
 
 
-def attack(pid):
+def attack(pid, scenarios):
     """Plays the sequence on the window that has the focus, and returns the results as lines of
     (description, passed)."""
+    tab_stops = scenarios["tab_stops"]
+    sets = {option: characters for option, *_, characters in scenarios["generations"]}
     snapshot = Snapshot(pid)
     stop = 0
     drawn = []  # each generation's passwords, in order
@@ -116,10 +114,10 @@ def attack(pid):
     # The window may still hold the passwords it has just replaced while it finishes a generation;
     # those of the generation before have had a whole generation to go.
     left_behind = set()
-    for control, keys, characters, lengths in SEQUENCE:
-        steps = (TAB_STOPS.index(control) - stop) % len(TAB_STOPS)
+    for control, keys, option, lengths in SEQUENCE:
+        steps = (tab_stops.index(control) - stop) % len(tab_stops)
         press(["Tab"] * steps + keys)
-        stop = TAB_STOPS.index(control)
+        stop = tab_stops.index(control)
         if lengths is None:
             continue
         expected = collections.Counter(length for length in (30, *lengths) if length >= FRAGMENT)
@@ -127,7 +125,7 @@ def attack(pid):
         deadline = time.monotonic() + WAIT_LIMIT_SECONDS
         while True:
             snapshot = Snapshot(pid)
-            new = {password for password in snapshot.new_passwords(before, characters)
+            new = {password for password in snapshot.new_passwords(before, sets[option])
                    if len(password) in expected}
             if collections.Counter(len(password) for password in new) >= expected:
                 break

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Quillet as a native Wayland client, in a Weston compositor of the test's own.
 
-Run inside desktop_session.py: wayland_test.py QUILLET_PROGRAM SCENARIOS_JSON
+Run inside harness.py: wayland_test.py QUILLET_PROGRAM SCENARIOS_JSON
 Weston runs as a window of the session's virtual X server (its headless backend has no seat, so
 no keyboard): keys typed into that window reach the Wayland client Weston has focused. The window
 must show its controls over AT-SPI, and a password copied with its keys must reach wl-paste with
@@ -14,14 +14,12 @@ import subprocess
 import sys
 import tempfile
 import unittest
-import warnings
 
 import pyatspi
 
-from atspi_scenarios import (WAIT_LIMIT_SECONDS, designed_controls, load, shown_controls,
-                             wait_for, window_of)
+from harness import (START_LIMIT_SECONDS, WAIT_LIMIT_SECONDS, Quillet, designed_controls,
+                     load_scenarios, shown_controls, stop, wait_for)
 
-START_LIMIT_SECONDS = 20
 SOCKET = "wayland-quillet-test"
 MARKS = {"x-kde-passwordManagerHint": "secret", "application/x-copyq-hidden": "1"}
 
@@ -33,7 +31,6 @@ class WaylandTest(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
         runtime = tempfile.mkdtemp()
         cls.environment = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=SOCKET)
         cls.environment.pop("DISPLAY")  # nothing may fall back to the X server
@@ -47,10 +44,9 @@ class WaylandTest(unittest.TestCase):
         try:
             wait_for(lambda: os.path.exists(os.path.join(runtime, SOCKET)), "Weston",
                      START_LIMIT_SECONDS)
-            cls.quillet = subprocess.Popen([cls.program], env=dict(
-                cls.environment, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-            cls.window = wait_for(lambda: window_of(cls.quillet.pid),
-                                  "the window on the accessibility bus", START_LIMIT_SECONDS)
+            cls.quillet = Quillet([cls.program], accessible=True,
+                                  env=dict(cls.environment, QT_QPA_PLATFORM="wayland"))
+            cls.window = cls.quillet.accessible_window()
         except BaseException:
             cls.tearDownClass()
             raise
@@ -58,10 +54,8 @@ class WaylandTest(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         if cls.quillet is not None:
-            cls.quillet.terminate()
-            cls.quillet.wait(WAIT_LIMIT_SECONDS)
-        cls.weston.terminate()
-        cls.weston.wait(WAIT_LIMIT_SECONDS)
+            cls.quillet.stop()
+        stop(cls.weston)
 
     def paste(self, *arguments):
         return subprocess.run(["wl-paste", "--no-newline", *arguments], env=self.environment,
@@ -90,7 +84,7 @@ class WaylandTest(unittest.TestCase):
 
 def main():
     WaylandTest.program = sys.argv[1]
-    WaylandTest.shared = load(sys.argv[2])
+    WaylandTest.shared = load_scenarios(sys.argv[2])
     unittest.main(argv=sys.argv[:1], verbosity=2)
 
 
