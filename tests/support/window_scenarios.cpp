@@ -2,6 +2,7 @@
 
 #include "support/window_scenarios.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/control_table.h"
@@ -28,6 +29,13 @@ std::string Shown(std::optional<Control> control) {
 }
 
 }  // namespace
+
+std::optional<Control> FindControl(const std::function<bool(Control)>& matches) {
+  const auto controls = ControlTable();
+  const auto found = std::ranges::find_if(
+      controls, [&](const ControlLayout& layout) { return matches(layout.control); });
+  return found == controls.end() ? std::nullopt : std::optional(found->control);
+}
 
 void WindowScenarios::Expect(bool passed, std::string_view what) {
   if (!passed) {

@@ -18,6 +18,9 @@ struct PixelRect {
   int left, top, right, bottom;
 };
 
+// The control that matches, for a driver that finds a control by its widget.
+std::optional<Control> FindControl(const std::function<bool(Control)>& matches);
+
 // What the window scenarios need of a window: each edition's test drives its own window through
 // it, as a user or a testing tool would. Texts are UTF-8.
 class WindowDriver {

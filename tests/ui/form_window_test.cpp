@@ -65,12 +65,9 @@ class QtWindow final : public testing::WindowDriver {
   bool Checked(Control option) const override { return Find<QRadioButton>(option)->isChecked(); }
   std::optional<Control> Focused() const override {
     const QWidget* focused = QApplication::focusWidget();
-    for (const ControlLayout& layout : ControlTable()) {
-      if (focused != nullptr && focused->objectName() == ToQString(layout.name)) {
-        return layout.control;
-      }
-    }
-    return std::nullopt;
+    return testing::FindControl([&](Control control) {
+      return focused != nullptr && focused->objectName() == ToQString(NameOf(control));
+    });
   }
   testing::PixelRect ClientArea() const override { return Pixels(window_.rect()); }
   testing::PixelRect Place(Control control) const override {

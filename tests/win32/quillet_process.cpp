@@ -142,14 +142,11 @@ void QuilletProcess::Scroll(Control scroll_bar, WORD request, WORD position) con
 std::optional<Control> QuilletProcess::Focused() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
-  if (GetGUIThreadInfo(process_.dwThreadId, &info)) {
-    for (const ControlLayout& layout : ControlTable()) {
-      if (Child(layout.control) == info.hwndFocus) {
-        return layout.control;
-      }
-    }
+  if (!GetGUIThreadInfo(process_.dwThreadId, &info)) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  return quillet::testing::FindControl(
+      [&](Control control) { return Child(control) == info.hwndFocus; });
 }
 
 quillet::testing::PixelRect QuilletProcess::ClientArea() const {
