@@ -13,6 +13,7 @@ that the session is always cleaned up before a test runner gives up on it.
 """
 
 import collections
+import contextlib
 import json
 import os
 import select
@@ -172,14 +173,25 @@ def start_session_bus(environment):
     return bus, read_line(bus.stdout.fileno(), "dbus-daemon")
 
 
-def stop_group(process):
+def group_ended(process):
+    """Whether the process and every process of its group have ended."""
+    if process.poll() is None:
+        return False
     try:
-        os.killpg(process.pid, signal.SIGTERM)
-        wait_for(lambda: process.poll() is not None and os.killpg(process.pid, 0), "the group")
+        os.killpg(process.pid, 0)
     except ProcessLookupError:
-        pass
+        return True
+    return False
+
+
+def stop_group(process):
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(process.pid, signal.SIGTERM)
+    try:
+        wait_for(lambda: group_ended(process), f"{process.args[0]} and its children to end")
     except AssertionError:
-        os.killpg(process.pid, signal.SIGKILL)
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(process.pid, signal.SIGKILL)
     process.wait(WAIT_LIMIT_SECONDS)
 
 

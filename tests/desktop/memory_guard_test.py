@@ -75,10 +75,9 @@ def attack(program, home, caption):
     """The attacker's side: starts Quillet, waits for its window, and tries every attempt; returns
     each finding as (description, passed)."""
     before = set(os.listdir(home))
-    started = harness.Quillet([program], cwd=home, env=dict(os.environ, HOME=home),
+    quillet = harness.Quillet([program], cwd=home, env=dict(os.environ, HOME=home),
                               stderr=subprocess.DEVNULL)
-    started.focus_x_window(caption)
-    quillet = started.process
+    quillet.focus_x_window(caption)
 
     # What the process set itself, whatever the system does with cores: no core of any size,
     # a limit the same user cannot raise, and not dumpable (the kernel gives its /proc to root).
@@ -92,8 +91,8 @@ def attack(program, home, caption):
             results[f"refused: {name}"] = False
         except OSError:
             results[f"refused: {name}"] = True
-    quillet.send_signal(signal.SIGSEGV)
-    status = quillet.wait()
+    quillet.process.send_signal(signal.SIGSEGV)
+    status = quillet.process.wait()
     left = set(os.listdir(home)) - before
     cores = [name for name in left if name.startswith("core")]
     # Under AddressSanitizer the crash ends in its report and exit status 1 instead of the signal.
