@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/control_table.h"
 #include "support/scenarios.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/wide_text.h"
