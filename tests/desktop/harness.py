@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """What every desktop test needs: a desktop session of its own, Quillet started in it, found and
 stopped, the scenarios the C++ tests share, and the window as AT-SPI shows it. Every wait is
-bounded, and ends in an AssertionError that says what it waited for.
+bounded; one that runs out raises an AssertionError that says what it waited for.
 
 As a program, runs a command in a desktop session of its own: harness.py COMMAND [ARGUMENT...]
 The session is a virtual X server and a D-Bus session bus, which starts the accessibility bus
@@ -113,14 +113,15 @@ def atspi():
     """pyatspi, which only the tests that use the accessibility bus load. It calls libatspi
     functions that are deprecated for ones it does not use yet."""
     warnings.filterwarnings("ignore", category=DeprecationWarning, module="pyatspi")
-    import pyatspi  # pylint: disable=import-outside-toplevel
+    import pyatspi
     return pyatspi
 
 
 def designed_controls(scenarios):
     """The controls that are not labels, each as its accessible name and role."""
-    roles = {"CommandButton": atspi().ROLE_PUSH_BUTTON, "OptionButton": atspi().ROLE_RADIO_BUTTON,
-             "TextBox": atspi().ROLE_TEXT, "ScrollBar": atspi().ROLE_SCROLL_BAR}
+    pyatspi = atspi()
+    roles = {"CommandButton": pyatspi.ROLE_PUSH_BUTTON, "OptionButton": pyatspi.ROLE_RADIO_BUTTON,
+             "TextBox": pyatspi.ROLE_TEXT, "ScrollBar": pyatspi.ROLE_SCROLL_BAR}
     return collections.Counter((spoken, roles[kind]) for _, kind, spoken in scenarios["controls"]
                                if kind in roles)
 
