@@ -3,6 +3,7 @@
 #include "support/window_scenarios.h"
 
 #include <algorithm>
+#include <concepts>
 #include <iterator>
 
 #include "app/control_table.h"
@@ -15,14 +16,12 @@ namespace {
 std::string Shown(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
-std::string Shown(std::size_t number) {
-  return std::to_string(number);
-}
-std::string Shown(int number) {
-  return std::to_string(number);
-}
 std::string Shown(bool yes) {
   return yes ? "yes" : "no";
+}
+template <std::integral Number>
+std::string Shown(Number number) {
+  return std::to_string(number);
 }
 std::string Shown(std::optional<Control> control) {
   return control ? std::string(NameOf(*control)) : "nothing";
