@@ -14,7 +14,10 @@ namespace quillet::testing {
 namespace {
 
 std::string Shown(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  // Appended rather than inserted after a leading quote, where GCC 12's optimiser warns of an
+  // overlapping copy that cannot happen.
+  std::string shown = "\"";
+  return shown.append(text).append("\"");
 }
 std::string Shown(bool yes) {
   return yes ? "yes" : "no";
