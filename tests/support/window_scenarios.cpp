@@ -77,7 +77,6 @@ void WindowScenarios::ExpectOnlyFrom(Control box, std::string_view characters) {
              std::string(NameOf(box)) + "'s first character not of " + Shown(characters));
 }
 
-// Also run under a Japanese locale, whose wider font once left the length boxes scrolled.
 void WindowScenarios::StartsWithTheDesignValues() {
   Expect(window_.Caption() == kWindowCaption, "the caption is " + Shown(window_.Caption()));
   for (const auto& [box, text] : kStartUpTexts) {

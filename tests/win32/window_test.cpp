@@ -85,6 +85,7 @@ bool ShowsFirstCharacter(HWND box) {
   return first >= text_area.left;
 }
 
+// Also run under a Japanese locale, whose wider font once left the length boxes scrolled.
 TEST_F(Win32Window, StartsWithTheDesignValues) {
   Run(&scenario::WindowScenarios::StartsWithTheDesignValues);
   for (const auto& [box, text] : scenario::kStartUpTexts) {
