@@ -45,7 +45,7 @@ class WindowDriver {
   // Keys reach the control that has the focus.
   virtual void Press(Key key, bool shift = false) = 0;
   virtual void TypeText(std::string_view text) = 0;
-  // Moves the focus there with the Tab key, which selects a box's whole text.
+  // Moves the focus there as the Tab key does, selecting a box's whole text.
   virtual void Focus(Control control) = 0;
 
   // Whether done() comes true within a bounded time: a window in another process acts on its
