@@ -53,7 +53,7 @@ class QtWindow final : public testing::WindowDriver {
   Widget* Find(Control control) const {
     auto* widget = window_.findChild<Widget*>(ToQString(NameOf(control)));
     if (widget == nullptr) {
-      qFatal("no widget %s", NameOf(control).data());
+      qFatal("no widget %s", std::string(NameOf(control)).c_str());
     }
     return widget;
   }
