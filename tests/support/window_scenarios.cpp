@@ -163,6 +163,51 @@ void WindowScenarios::ALengthIsTypedKeyByKey() {
   ExpectValue(Control::HScroll1, 35);
 }
 
+void WindowScenarios::ScrollBarsAndLengthBoxesStayInStep() {
+  window_.Scroll(Control::HScroll1, ScrollStep::RightArrow);
+  ExpectText(Control::Text8, "11");
+  ExpectText(Control::Text9, "");  // nothing shown yet, so nothing drawn
+
+  // With passwords shown, a bar that moves draws all three again.
+  window_.Click(Control::Command1);
+  ExpectLength(Control::Text9, 11);
+  const std::string drawn = window_.Text(Control::Text1);
+  window_.Focus(Control::HScroll1);
+  window_.Press(Key::Left);
+  ExpectText(Control::Text8, "10");
+  ExpectLength(Control::Text9, 10);
+  Expect(window_.Settles([&] { return window_.Text(Control::Text1) != drawn; }),
+         "the bar drew no new password");
+
+  // A dragged thumb moves nothing until it is let go.
+  window_.Scroll(Control::HScroll1, ScrollStep::DragThumb, 40);
+  ExpectText(Control::Text8, "10");
+  window_.Scroll(Control::HScroll1, ScrollStep::DropThumb, 40);
+  ExpectText(Control::Text8, "40");
+  ExpectLength(Control::Text9, 40);
+
+  window_.Scroll(Control::HScroll2, ScrollStep::RightArrow);
+  ExpectText(Control::Text11, "21");
+  ExpectLength(Control::Text10, 21);
+  // At the end of its range a bar moves nothing and draws nothing.
+  window_.Scroll(Control::HScroll2, ScrollStep::RightEnd);
+  ExpectText(Control::Text11, "50");
+  const std::string at_end = window_.Text(Control::Text1);
+  window_.Scroll(Control::HScroll2, ScrollStep::RightArrow);
+  ExpectValue(Control::HScroll2, 50);
+  ExpectText(Control::Text11, "50");
+  ExpectText(Control::Text1, at_end);
+
+  // A box moves its bar to the whole number it reads, and leaves it for a text that reads as none.
+  window_.SetText(Control::Text11, "2.5");
+  ExpectValue(Control::HScroll2, 2);
+  ExpectText(Control::Text11, "2");
+  ExpectLength(Control::Text10, 2);
+  window_.SetText(Control::Text11, "abc");
+  ExpectValue(Control::HScroll2, 2);
+  ExpectText(Control::Text11, "abc");
+}
+
 void WindowScenarios::TheCalculatorFollowsEveryKey() {
   for (const auto& [box, text, before_tax, after_tax] : kCalculatorKeystrokes) {
     window_.Type(box, text);

@@ -13,6 +13,10 @@ namespace quillet::testing {
 
 enum class Key { Tab, Left, Right, Down };
 
+// The mouse on a scroll bar: a click on its right arrow, its menu's "right end", and its thumb
+// held at a position and let go there.
+enum class ScrollStep { RightArrow, RightEnd, DragThumb, DropThumb };
+
 // A place in the window's client area, in pixels.
 struct PixelRect {
   int left, top, right, bottom;
@@ -42,6 +46,7 @@ class WindowDriver {
   virtual void Type(Control box, std::string_view text) = 0;
   virtual void Paste(Control box, std::string_view text) = 0;
   virtual void Click(Control button) = 0;
+  virtual void Scroll(Control scroll_bar, ScrollStep step, int position = 0) = 0;
   // Keys reach the control that has the focus.
   virtual void Press(Key key, bool shift = false) = 0;
   virtual void TypeText(std::string_view text) = 0;
@@ -64,6 +69,7 @@ class WindowScenarios {
   void APasteOfAnyLengthIsKeptWhole();
   void TheButtonDrawsThreePasswordsFromTheChosenSet();
   void ALengthIsTypedKeyByKey();
+  void ScrollBarsAndLengthBoxesStayInStep();
   void TheCalculatorFollowsEveryKey();
   void TabVisitsEveryControlInTheDesignedOrder();
   void TheOptionButtonsAreOneStopOnTheSelectedOne();

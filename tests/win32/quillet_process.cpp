@@ -133,8 +133,9 @@ void QuilletProcess::Click(Control button) {
   SendMessageW(Child(button), BM_CLICK, 0, 0);
 }
 
-void QuilletProcess::Scroll(Control scroll_bar, WORD request, WORD position) const {
-  SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(request, position),
+void QuilletProcess::Scroll(Control scroll_bar, quillet::testing::ScrollStep step, int position) {
+  constexpr WORD kRequests[] = {SB_LINERIGHT, SB_RIGHT, SB_THUMBTRACK, SB_THUMBPOSITION};
+  SendMessageW(window_, WM_HSCROLL, MAKEWPARAM(kRequests[static_cast<int>(step)], position),
                reinterpret_cast<LPARAM>(Child(scroll_bar)));
 }
 

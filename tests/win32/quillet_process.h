@@ -37,7 +37,7 @@ class QuilletProcess final : public quillet::testing::WindowDriver {
   void Type(Control text_box, std::string_view text) override { SetText(text_box, text); }
   void Paste(Control text_box, std::string_view text) override;
   void Click(Control button) override;
-  void Scroll(Control scroll_bar, WORD request, WORD position = 0) const;
+  void Scroll(Control scroll_bar, quillet::testing::ScrollStep step, int position) override;
 
   // Real key presses, through the system's input queue.
   void Press(quillet::testing::Key key, bool shift = false) override;

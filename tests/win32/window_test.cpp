@@ -107,30 +107,7 @@ TEST_F(Win32Window, TheButtonDrawsThreePasswordsFromTheChosenSet) {
 }
 
 TEST_F(Win32Window, ScrollBarsAndLengthBoxesStayInStep) {
-  quillet.Scroll(Control::HScroll1, SB_LINERIGHT);
-  EXPECT_EQ(quillet.Text(Control::Text8), "11");
-  EXPECT_EQ(quillet.Text(Control::Text9), "");  // nothing shown yet, so nothing drawn
-
-  quillet.Click(Control::Command1);
-  quillet.Scroll(Control::HScroll1, SB_THUMBTRACK, 40);  // dragging changes nothing yet
-  EXPECT_EQ(quillet.Text(Control::Text8), "11");
-  quillet.Scroll(Control::HScroll1, SB_THUMBPOSITION, 40);
-  EXPECT_EQ(quillet.Text(Control::Text8), "40");
-  EXPECT_EQ(quillet.Text(Control::Text9).size(), 40U);
-
-  quillet.Scroll(Control::HScroll2, SB_RIGHT);
-  quillet.Scroll(Control::HScroll2, SB_LINERIGHT);
-  EXPECT_EQ(quillet.Text(Control::Text11), "50");
-  EXPECT_EQ(quillet.Value(Control::HScroll2), 50);
-
-  quillet.SetText(Control::Text11, "2.5");
-  EXPECT_EQ(quillet.Value(Control::HScroll2), 2);
-  EXPECT_EQ(quillet.Text(Control::Text11), "2");
-  EXPECT_EQ(quillet.Text(Control::Text10).size(), 2U);
-
-  quillet.SetText(Control::Text11, "abc");
-  EXPECT_EQ(quillet.Value(Control::HScroll2), 2);
-  EXPECT_EQ(quillet.Text(Control::Text11), "abc");
+  Run(&scenario::WindowScenarios::ScrollBarsAndLengthBoxesStayInStep);
 }
 
 TEST_F(Win32Window, ALengthIsTypedKeyByKey) {
