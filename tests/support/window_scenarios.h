@@ -13,8 +13,8 @@ namespace quillet::testing {
 
 enum class Key { Tab, Left, Right, Down };
 
-// The mouse on a scroll bar: a click on its right arrow, its menu's "right end", and its thumb
-// held at a position and let go there.
+// The mouse on a scroll bar: a click on its right arrow, its menu's move to the right end, and
+// its thumb held at a position and let go there.
 enum class ScrollStep { RightArrow, RightEnd, DragThumb, DropThumb };
 
 // A place in the window's client area, in pixels.
